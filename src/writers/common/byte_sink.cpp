@@ -1,0 +1,82 @@
+#include "byte_sink.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <system_error>
+#include <vector>
+
+namespace quorvane {
+
+namespace {
+[[noreturn]] void ThrowFileError(int error, const std::string& what, const std::string& path) {
+  throw std::system_error(error, std::generic_category(), what + " \"" + path + "\"");
+}
+}  // namespace
+
+FileSink::FileSink(const std::string& path) : path_(path) {
+  file_ = std::fopen(path.c_str(), "wb");
+  if (!file_) ThrowFileError(errno, "cannot create", path);
+}
+
+FileSink::FileSink(int fd, std::string path) : path_(std::move(path)) {
+  file_ = ::fdopen(fd, "wb");
+  if (!file_) {
+    const int error = errno;
+    ::close(fd);
+    ThrowFileError(error, "cannot open", path_);
+  }
+}
+
+FileSink::~FileSink() {
+  if (file_) std::fclose(file_);
+}
+
+void FileSink::Write(const std::uint8_t* data, std::size_t size) {
+  if (!file_) ThrowFileError(EBADF, "write after close of", path_);
+  if (size != 0 && std::fwrite(data, 1, size, file_) != size) ThrowFileError(errno, "cannot write", path_);
+}
+
+void FileSink::Close() {
+  if (!file_) return;
+  std::FILE* file = file_;
+  file_ = nullptr;
+  int error = 0;
+  if (std::fflush(file) != 0) error = errno;
+  if (error == 0 && ::fsync(::fileno(file)) != 0 && errno != EINVAL) error = errno;
+  if (std::fclose(file) != 0 && error == 0) error = errno;
+  if (error != 0) ThrowFileError(error, "cannot write", path_);
+}
+
+int AtomicFileSink::CreateTemp(std::string& tempPath, const std::string& targetPath) {
+  std::vector<char> name(targetPath.begin(), targetPath.end());
+  for (char c : std::string_view(".part-XXXXXX")) name.push_back(c);
+  name.push_back('\0');
+  const int fd = ::mkstemp(name.data());
+  if (fd < 0) ThrowFileError(errno, "cannot create", targetPath);
+  tempPath.assign(name.data());
+  return fd;
+}
+
+AtomicFileSink::AtomicFileSink(std::string targetPath)
+    : targetPath_(std::move(targetPath)), file_(CreateTemp(tempPath_, targetPath_), tempPath_) {}
+
+AtomicFileSink::~AtomicFileSink() {
+  if (!committed_) ::unlink(tempPath_.c_str());
+}
+
+void AtomicFileSink::Commit() {
+  file_.Close();
+  // mkstemp creates 0600; documents get the usual permissions.
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  ::chmod(tempPath_.c_str(), 0666 & ~mask);
+  if (std::rename(tempPath_.c_str(), targetPath_.c_str()) != 0) ThrowFileError(errno, "cannot rename to", targetPath_);
+  committed_ = true;
+}
+
+}  // namespace quorvane
