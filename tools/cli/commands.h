@@ -1,0 +1,8 @@
+#pragma once
+
+#include <QStringList>
+
+// Each command takes the arguments after its name and returns the exit status.
+namespace quorvane::cli {
+int RunProfilesCommand(const QStringList& args);
+}  // namespace quorvane::cli

@@ -1,0 +1,46 @@
+// quorvane-cli: the program's operations without the window.
+#include <QCoreApplication>
+#include <QStringList>
+#include <QTextStream>
+
+#include <cstdio>
+#include <string_view>
+
+#include "commands.h"
+
+namespace {
+
+struct Command {
+  std::string_view name;
+  int (*run)(const QStringList& args);
+  std::string_view usage;
+};
+
+constexpr Command kCommands[] = {
+    {"profiles", quorvane::cli::RunProfilesCommand, "profiles --json"},
+};
+
+int PrintUsage() {
+  QTextStream err(stderr);
+  err << "Aufruf: quorvane-cli BEFEHL [OPTIONEN]\n";
+  for (const Command& command : kCommands)
+    err << "  quorvane-cli " << QString::fromUtf8(command.usage.data(), static_cast<qsizetype>(command.usage.size())) << "\n";
+  return 64;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  QCoreApplication app(argc, argv);
+  QCoreApplication::setOrganizationName("Kestrow");
+  QCoreApplication::setApplicationName("Quorvane");
+  QStringList args = QCoreApplication::arguments();
+  if (args.size() < 2) return PrintUsage();
+  const QString name = args.at(1);
+  args.remove(0, 2);
+  for (const Command& command : kCommands) {
+    if (name == QString::fromUtf8(command.name.data(), static_cast<qsizetype>(command.name.size())))
+      return command.run(args);
+  }
+  return PrintUsage();
+}
