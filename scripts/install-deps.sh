@@ -11,6 +11,7 @@ packages=(
   libzxing-dev
   libjpeg62-turbo-dev
   libtiff-dev libtiff-tools qpdf poppler-utils libzint-dev zint
+  qt6-image-formats-plugins
   xvfb xauth
   clang
 )
