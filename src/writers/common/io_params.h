@@ -46,8 +46,9 @@ enum TIOJPEGColorspace : std::uint8_t { ioJPEG_RGB, ioJPEG_GRAYLEV, ioJPEG_YCbCr
 enum TIOJPEGDCTMethod : std::uint8_t { ioJPEG_ISLOW, ioJPEG_IFAST, ioJPEG_FLOAT };
 enum TIOJPEGCromaSubsampling : std::uint8_t { ioJPEG_MEDIUM, ioJPEG_HIGH, ioJPEG_NONE };
 
+// ppAuto (0 x 0) lets each page take its image's size; ppUnknown names no row.
 enum TIOPDFPaperSize : std::uint8_t {
-  ppA0, ppA1, ppA2, ppA3, ppA4, ppA5, ppA6, ppB5, ppLetter, ppLegal,
+  ppA0, ppA1, ppA2, ppA3, ppA4, ppA5, ppA6, ppB5, ppLetter, ppLegal, ppLedger, ppTabloid, ppAuto, ppUnknown,
 };
 
 struct TPaperSizeInfo {
@@ -109,9 +110,9 @@ struct TIOParams {
   bool JPEG_Progressive = false;
   std::vector<TJPEGMarker> JPEG_MarkerList;
 
-  // Sets PDF_PaperWidth and PDF_PaperHeight from the named size.
+  // Sets PDF_PaperWidth and PDF_PaperHeight from the named size; ppAuto and ppUnknown change nothing.
   void SetPDFPaperSize(TIOPDFPaperSize size);
-  // The named size matching the current width and height, else ppA4.
+  // The named size matching the current width and height (0 x 0 reads ppAuto), else ppUnknown.
   TIOPDFPaperSize PDFPaperSize() const;
 };
 
