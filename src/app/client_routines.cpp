@@ -10,6 +10,7 @@
 #include <QUuid>
 #include <cerrno>
 #include <climits>
+#include <stdexcept>
 #include <system_error>
 #include <vector>
 
@@ -69,6 +70,9 @@ QString GetTempFolder() {
 
 QString GetUniqueTempFileName(const QString& prefix, quint16 unique, const QString& folder, bool fullPath) {
   const QString start = prefix.left(3);
+  if (start.contains(kSeparator) || start.contains(QChar(u'\0'))) {
+    throw std::invalid_argument("A temporary file prefix must not hold \"/\" or NUL: " + start.toStdString());
+  }
   const auto nameFor = [&](unsigned number) {
     return start + QString::number(number, 16).toUpper() + QStringLiteral(".TMP");
   };

@@ -21,7 +21,8 @@ QString GetTempFolder();
 // is chosen and the empty file is created exclusively, which reserves the name
 // even against other processes; otherwise the name is only formatted from
 // `unique`. Returns the full path when `fullPath` is set, else the file name.
-// Throws std::system_error when the folder does not take the file.
+// Throws std::system_error when the folder does not take the file, and
+// std::invalid_argument for a prefix that would leave the folder.
 QString GetUniqueTempFileName(const QString& prefix, quint16 unique, const QString& folder, bool fullPath);
 
 // `fileName` without its extension (from the last dot after the last "/"),

@@ -5,6 +5,7 @@
 #include <QRegularExpression>
 #include <QSet>
 #include <QTemporaryDir>
+#include <stdexcept>
 #include <system_error>
 #include <thread>
 #include <vector>
@@ -92,6 +93,12 @@ TEST_F(GetUniqueTempFileNameTest, MissingFolderIsAnErrorNamingTheFolder) {
     EXPECT_EQ(error.code(), std::errc::no_such_file_or_directory);
     EXPECT_NE(std::string(error.what()).find("not-there"), std::string::npos) << error.what();
   }
+}
+
+TEST_F(GetUniqueTempFileNameTest, PrefixThatWouldLeaveTheFolderIsRefused) {
+  EXPECT_THROW(GetUniqueTempFileName(QStringLiteral("../x"), 0, Folder(), false), std::invalid_argument);
+  EXPECT_THROW(GetUniqueTempFileName(QStringLiteral("a/"), 0, Folder(), false), std::invalid_argument);
+  EXPECT_TRUE(QDir(Folder()).isEmpty());
 }
 
 }  // namespace
