@@ -1,0 +1,96 @@
+#include "pdf_test_tools.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <random>
+#include <sstream>
+#include <stdexcept>
+
+#include <sys/wait.h>
+
+namespace quorvane::test {
+
+TempFolder::TempFolder() {
+  std::random_device random;
+  path_ = std::filesystem::temp_directory_path() / ("qv-pdf-test-" + std::to_string(random()));
+  std::filesystem::create_directories(path_);
+}
+
+TempFolder::~TempFolder() {
+  std::error_code ignored;
+  std::filesystem::remove_all(path_, ignored);
+}
+
+ToolResult RunTool(const std::string& command) {
+  ToolResult result;
+  std::FILE* pipe = ::popen((command + " 2>&1").c_str(), "r");
+  if (!pipe) throw std::runtime_error("cannot run " + command);
+  char buffer[4096];
+  std::size_t got;
+  while ((got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) result.output.append(buffer, got);
+  const int status = ::pclose(pipe);
+  result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return result;
+}
+
+std::string ReadFileText(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) throw std::runtime_error("cannot read " + path);
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
+}
+
+void WriteFileText(const std::string& path, const std::string& bytes) {
+  std::ofstream out(path, std::ios::binary);
+  out << bytes;
+  if (!out) throw std::runtime_error("cannot write " + path);
+}
+
+Netpbm ReadNetpbm(const std::string& path) {
+  const std::string bytes = ReadFileText(path);
+  std::istringstream in(bytes);
+  std::string magic;
+  Netpbm image;
+  in >> magic >> image.width >> image.height;
+  if (magic.size() != 2 || magic[0] != 'P') throw std::runtime_error("not a netpbm file: " + path);
+  image.kind = magic[1];
+  if (image.kind != '4') {
+    int maxval = 0;
+    in >> maxval;
+  }
+  in.get();  // the single white space before the samples
+  const auto start = static_cast<std::size_t>(in.tellg());
+  image.data.assign(bytes.begin() + static_cast<std::ptrdiff_t>(start), bytes.end());
+  if (image.data.size() < image.RowBytes() * static_cast<std::size_t>(image.height))
+    throw std::runtime_error("short netpbm file: " + path);
+  return image;
+}
+
+long CountBilevelDifferences(const TPageBitmap& page, const Netpbm& image) {
+  if (image.kind != '4' || image.width != page.Width() || image.height != page.Height()) return -1;
+  long differences = 0;
+  for (int y = 0; y < page.Height(); ++y) {
+    const std::uint8_t* row = image.data.data() + image.RowBytes() * static_cast<std::size_t>(y);
+    for (int x = 0; x < page.Width(); ++x) {
+      const bool black = (row[x >> 3] & (0x80 >> (x & 7))) != 0;
+      if (black == page.IsWhite(x, y)) ++differences;
+    }
+  }
+  return differences;
+}
+
+double MeanColourDifference(const TPageBitmap& page, const Netpbm& image) {
+  if (image.kind != '6' || image.width != page.Width() || image.height != page.Height()) return 1e9;
+  double sum = 0;
+  for (int y = 0; y < page.Height(); ++y) {
+    const std::uint8_t* bgr = page.Row(y);
+    const std::uint8_t* rgb = image.data.data() + image.RowBytes() * static_cast<std::size_t>(y);
+    for (int x = 0; x < page.Width(); ++x)
+      for (int c = 0; c < 3; ++c) sum += std::abs(int(bgr[3 * x + 2 - c]) - int(rgb[3 * x + c]));
+  }
+  return sum / (3.0 * page.Width() * page.Height());
+}
+
+}  // namespace quorvane::test
