@@ -8,6 +8,7 @@
 #include <cstring>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 namespace quorvane::codecs::fixtures {
 
@@ -104,17 +105,23 @@ std::vector<std::uint8_t> WrapCoded(const TiffLayout& layout, const std::vector<
   return bytes;
 }
 
-std::vector<std::uint8_t> DecodeRows(const std::vector<std::uint8_t>& fileBytes) {
+Decoded TryDecodeRows(const std::vector<std::uint8_t>& fileBytes) {
   std::vector<std::uint8_t> bytes = fileBytes;
   MemoryFile file{bytes};
   TIFF* tiff = Open(file, "r");
-  std::vector<std::uint8_t> rows(static_cast<std::size_t>(TIFFStripSize(tiff)));
-  const tmsize_t read = TIFFReadEncodedStrip(tiff, 0, rows.data(), static_cast<tmsize_t>(rows.size()));
+  Decoded decoded;
+  decoded.rows.resize(static_cast<std::size_t>(TIFFStripSize(tiff)));
+  const tmsize_t read = TIFFReadEncodedStrip(tiff, 0, decoded.rows.data(), static_cast<tmsize_t>(decoded.rows.size()));
   TIFFClose(tiff);
-  if (read != static_cast<tmsize_t>(rows.size()) || !lastError.empty()) {
-    throw std::runtime_error("libtiff cannot decode: " + lastError);
-  }
-  return rows;
+  decoded.error = lastError;
+  if (read != static_cast<tmsize_t>(decoded.rows.size()) && decoded.error.empty()) decoded.error = "short strip";
+  return decoded;
+}
+
+std::vector<std::uint8_t> DecodeRows(const std::vector<std::uint8_t>& file) {
+  Decoded decoded = TryDecodeRows(file);
+  if (!decoded.error.empty()) throw std::runtime_error("libtiff cannot decode: " + decoded.error);
+  return std::move(decoded.rows);
 }
 
 std::vector<std::uint8_t> EncodeWithLibtiff(const TiffLayout& layout, const std::uint8_t* rows) {

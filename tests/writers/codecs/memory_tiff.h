@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 namespace quorvane::codecs::fixtures {
@@ -24,6 +25,14 @@ struct TiffLayout {
 
 // A TIFF file in memory around data some other coder made (one strip).
 std::vector<std::uint8_t> WrapCoded(const TiffLayout& layout, const std::vector<std::uint8_t>& coded);
+
+struct Decoded {
+  std::vector<std::uint8_t> rows;
+  std::string error;  // libtiff's last complaint, empty when it had none
+};
+
+// The rows of the file's first image as far as libtiff decodes them.
+Decoded TryDecodeRows(const std::vector<std::uint8_t>& file);
 
 // The rows of the file's first image, decoded by libtiff; throws with
 // libtiff's message when it cannot decode them.
