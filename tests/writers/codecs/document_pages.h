@@ -27,9 +27,9 @@ struct Bilevel {
 
 // An 8-bit image with 1 (grey) or 3 (red, green, blue) samples per pixel.
 struct Continuous {
-  int width;
-  int height;
-  int samples;
+  int width = 0;
+  int height = 0;
+  int samples = 1;
   std::vector<std::uint8_t> bytes;
 
   std::size_t RowBytes() const { return static_cast<std::size_t>(width) * samples; }
