@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+#include "writers/common/page_bitmap.h"
+
+namespace quorvane {
+
+// Texts of all codes found on a whole page, in the decoder's order (empty texts
+// included). Throws std::exception when the page cannot be read.
+using TPageCodeReader = std::function<QStringList(const TPageView& page)>;
+
+// The decoder behind the readers: every symbology ZXing-C++ knows, in any
+// rotation, dark on light and light on dark, on the whole page.
+QStringList ReadPageCodes(const TPageView& page);
+
+// The start-up check: true when the barcode library answers a call.
+bool IsBarcodePluginAvailable();
+
+}  // namespace quorvane

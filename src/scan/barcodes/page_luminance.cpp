@@ -1,0 +1,60 @@
+#include "scan/barcodes/page_luminance.h"
+
+#include <array>
+#include <cstring>
+
+namespace quorvane {
+
+namespace {
+
+// The eight grey pixels of every byte of a 1-bit row.
+using TBitExpansion = std::array<std::array<std::uint8_t, 8>, 256>;
+
+const TBitExpansion& BitExpansion() {
+  static const TBitExpansion table = [] {
+    TBitExpansion t{};
+    for (int byte = 0; byte < 256; ++byte) {
+      for (int bit = 0; bit < 8; ++bit) t[byte][bit] = (byte & (0x80 >> bit)) ? 255 : 0;
+    }
+    return t;
+  }();
+  return table;
+}
+
+void BitRowToLuminance(const std::uint8_t* bits, int width, std::uint8_t* grey) {
+  const TBitExpansion& table = BitExpansion();
+  const int wholeBytes = width / 8;
+  for (int i = 0; i < wholeBytes; ++i) std::memcpy(grey + 8 * i, table[bits[i]].data(), 8);
+  const int rest = width % 8;
+  if (rest != 0) std::memcpy(grey + 8 * wholeBytes, table[bits[wholeBytes]].data(), rest);
+}
+
+void BGRRowToLuminance(const std::uint8_t* bgr, int width, std::uint8_t* grey) {
+  for (int x = 0; x < width; ++x, bgr += 3) {
+    grey[x] = static_cast<std::uint8_t>((bgr[0] * 29u + bgr[1] * 150u + bgr[2] * 77u) >> 8);
+  }
+}
+
+}  // namespace
+
+TLuminanceImage PageLuminance(const TPageView& page) {
+  TLuminanceImage image;
+  image.width = page.width;
+  image.height = page.height;
+  image.pixels.resize(static_cast<std::size_t>(page.width) * static_cast<std::size_t>(page.height));
+  for (int y = 0; y < page.height; ++y) {
+    std::uint8_t* grey = image.pixels.data() + static_cast<std::size_t>(page.width) * y;
+    if (page.format == pf1Bit) {
+      BitRowToLuminance(page.Row(y), page.width, grey);
+    } else {
+      BGRRowToLuminance(page.Row(y), page.width, grey);
+    }
+  }
+  return image;
+}
+
+void InvertLuminance(TLuminanceImage& image) {
+  for (std::uint8_t& v : image.pixels) v = static_cast<std::uint8_t>(255 - v);
+}
+
+}  // namespace quorvane

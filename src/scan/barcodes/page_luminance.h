@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "writers/common/page_bitmap.h"
+
+namespace quorvane {
+
+// An 8-bit grey copy of a page, rows without padding (0 = black, 255 = white),
+// the form the barcode decoder works on.
+struct TLuminanceImage {
+  std::vector<std::uint8_t> pixels;
+  int width = 0;
+  int height = 0;
+};
+
+// Black/white pixels become 0 and 255; colour pixels get their luminance
+// (R*77 + G*150 + B*29) / 256, so a grey page keeps its grey values.
+TLuminanceImage PageLuminance(const TPageView& page);
+
+// Turns light into dark and back, for codes printed light on dark.
+void InvertLuminance(TLuminanceImage& image);
+
+}  // namespace quorvane
