@@ -4,7 +4,7 @@
 
 namespace quorvane::test {
 
-// Switches the C and C++ global locales to German (decimal comma) for the
+// Switches the C library's number format to German (decimal comma) for the
 // scope; compiles the locale into a temporary folder when the system lacks
 // it. Active() is false when no such locale can be had.
 class CommaLocale {

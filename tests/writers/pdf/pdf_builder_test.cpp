@@ -31,60 +31,14 @@ TPDFDocumentInfo TitleAndCreator(std::string title, std::string creator) {
   return info;
 }
 
-std::string Save(TPDFBuilder& builder, const TPDFDocumentInfo& info, std::time_t when) {
-  std::vector<std::uint8_t> bytes;
-  VectorSink sink(bytes);
-  builder.SaveToStream(sink, info, when);
-  return std::string(bytes.begin(), bytes.end());
-}
-
-// The text between "n 0 obj\n" and "\nendobj\n" of object n, checking that
-// the cross-reference entry points at the object line.
-struct ParsedDocument {
-  std::string bytes;
-  std::vector<std::size_t> offsets;  // from the cross-reference table, index 1..N
-  std::string trailer;
-  std::string id;
-
-  explicit ParsedDocument(std::string file) : bytes(std::move(file)) {
-    const std::size_t startxref = bytes.rfind("startxref\n");
-    const std::size_t xref = std::stoul(bytes.substr(startxref + 10));
-    EXPECT_EQ(bytes.compare(xref, 5, "xref\n"), 0);
-    std::size_t at = xref + 5;
-    EXPECT_EQ(bytes.compare(at, 2, "0 "), 0);
-    const int size = std::stoi(bytes.substr(at + 2));
-    at = bytes.find('\n', at) + 1;
-    EXPECT_EQ(bytes.substr(at, 20), "0000000000 65535 f \n");
-    offsets.push_back(0);
-    for (int i = 1; i < size; ++i) {
-      const std::string entry = bytes.substr(at + 20 * static_cast<std::size_t>(i), 20);
-      EXPECT_TRUE(std::regex_match(entry, std::regex("[0-9]{10} 00000 n \n"))) << entry;
-      offsets.push_back(std::stoul(entry.substr(0, 10)));
-    }
-    trailer = bytes.substr(at + 20 * static_cast<std::size_t>(size));
-    std::smatch match;
-    if (std::regex_search(trailer, match, std::regex("/ID \\[<([0-9a-f]{32})> <([0-9a-f]{32})>\\]"))) {
-      EXPECT_EQ(match[1], match[2]);
-      id = match[1];
-    }
-  }
-  int Count() const { return static_cast<int>(offsets.size()) - 1; }
-  std::string Object(int n) const {
-    const std::string head = std::to_string(n) + " 0 obj\n";
-    EXPECT_EQ(bytes.compare(offsets[static_cast<std::size_t>(n)], head.size(), head), 0) << "object " << n;
-    const std::size_t start = offsets[static_cast<std::size_t>(n)];
-    const std::size_t end = bytes.find("\nendobj\n", start);
-    return bytes.substr(start, end + 8 - start);
-  }
-};
 
 TEST(PDFBuilder, OnePageDocumentByteForByte) {
   TPageBitmap page = test::DrawLetterPage(2480, 3508, pf1Bit);
   TIOParams params;
   TPDFBuilder builder;
   EXPECT_EQ(builder.AddPageWithImage(page, params), 0);
-  const ParsedDocument pdf(
-      Save(builder, TitleAndCreator("scan.pdf", "Kestrow's Quorvane 3"),
+  const test::ParsedDocument pdf(
+      test::SaveBuilder(builder, TitleAndCreator("scan.pdf", "Kestrow's Quorvane 3"),
            LocalTime(2024, 1, 31, 15, 45, 2)));
 
   EXPECT_EQ(pdf.bytes.substr(0, 15), "%PDF-1.4\n%\xC8\xD2\xF0\xFE\n");
@@ -131,7 +85,7 @@ TEST(PDFBuilder, EmptyTextsLeaveOnlyTheCreationDate) {
   TIOParams params;
   TPDFBuilder builder;
   builder.AddPageWithImage(page, params);
-  const ParsedDocument pdf(Save(builder, {}, LocalTime(2026, 12, 1, 8, 5, 9)));
+  const test::ParsedDocument pdf(test::SaveBuilder(builder, {}, LocalTime(2026, 12, 1, 8, 5, 9)));
   EXPECT_EQ(pdf.Count(), 7);
   EXPECT_EQ(pdf.Object(3), "3 0 obj\n<< /CreationDate (D:20261201080509)\n>>\nendobj\n");
   EXPECT_NE(pdf.trailer.find("<< /Size 8\n"), std::string::npos);
@@ -142,7 +96,7 @@ TEST(PDFBuilder, AllTextsInOrderWrittenByteForByte) {
   TIOParams params;
   TPDFBuilder builder;
   builder.AddPageWithImage(page, params);
-  const ParsedDocument pdf(Save(builder,
+  const test::ParsedDocument pdf(test::SaveBuilder(builder,
                                 {"Rechnung \xE4\xF6\xFC\xDF (1).pdf", "Au", "Su", "Ke\\y", "Cr", "Pr"},
                                 LocalTime(2024, 1, 31, 15, 45, 2)));
   EXPECT_EQ(pdf.Object(3),
@@ -159,7 +113,7 @@ TEST(PDFBuilder, TwoSavesDifferInDateAndIdentifierOnly) {
     TIOParams params;
     TPDFBuilder builder;
     builder.AddPageWithImage(page, params);
-    const ParsedDocument pdf(Save(builder, TitleAndCreator("a.pdf", ""), times[k]));
+    const test::ParsedDocument pdf(test::SaveBuilder(builder, TitleAndCreator("a.pdf", ""), times[k]));
     files[k] = pdf.bytes;
     ids[k] = pdf.id;
   }
@@ -184,13 +138,13 @@ TEST(PDFBuilder, PagesWithoutImagesAndNamedSizes) {
   EXPECT_EQ(builder.CurrentPageIndex(), 2);
   EXPECT_EQ(builder.PageSize(0).X, 612);
   EXPECT_EQ(builder.PageSize(0).Y, 792);
-  const ParsedDocument pdf(Save(builder, {}, 0));
+  const test::ParsedDocument pdf(test::SaveBuilder(builder, {}, 0));
   // catalog, resources, info, 3 x (content, page), tree
   ASSERT_EQ(pdf.Count(), 10);
   EXPECT_EQ(pdf.Object(10), "10 0 obj\n<< /Type /Pages\n/Kids [5 0 R 7 0 R 9 0 R ]\n/Count 3\n>>\nendobj\n");
   EXPECT_NE(pdf.Object(9).find("/MediaBox [0 0 0 0 ]"), std::string::npos);
   EXPECT_NE(pdf.Object(5).find("/MediaBox [0 0 612 792 ]"), std::string::npos);
-  EXPECT_THROW(Save(builder, {}, 0), std::logic_error);  // written once
+  EXPECT_THROW(test::SaveBuilder(builder, {}, 0), std::logic_error);  // written once
 }
 
 }  // namespace

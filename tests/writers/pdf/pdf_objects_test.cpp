@@ -5,6 +5,7 @@
 #include <string>
 
 #include "comma_locale.h"
+#include "pdf_test_tools.h"
 #include "writers/pdf/pdf_objects.h"
 #include "writers/pdf/pdf_text.h"
 
@@ -41,6 +42,17 @@ TEST(PDFText, NumbersIgnoreADecimalCommaLocale) {
   EXPECT_EQ(FormatPDFFixed(421.5), "421.50");
   TPDFIntegerObject big(1234567);
   EXPECT_EQ(Text(big), "1234567");
+
+  TPDFBuilder builder;
+  TPageBitmap page(101, 51, pf1Bit);
+  TIOParams params;
+  params.PDF_PaperWidth = 0;
+  builder.AddPageWithImage(page, params);
+  builder.FillOpacityName(0.5);
+  const test::ParsedDocument pdf(test::SaveBuilder(builder));
+  EXPECT_NE(pdf.Object(4).find("\nq\n1. 0. 0. 1. 50.50 25.50 cm\n101.00 0. 0. 51.00 0. 0. cm\n1. 0. 0. 1. -0.50 -0.50 cm\n"),
+            std::string::npos);
+  EXPECT_NE(pdf.Object(2).find("/GSF127 << /ca 0.50\n>>"), std::string::npos);
 }
 
 TEST(PDFText, NonFiniteNumbersAreRefused) {

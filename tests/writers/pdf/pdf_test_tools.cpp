@@ -4,10 +4,13 @@
 #include <cstdlib>
 #include <fstream>
 #include <random>
+#include <regex>
 #include <sstream>
 #include <stdexcept>
 
 #include <sys/wait.h>
+
+#include <gtest/gtest.h>
 
 namespace quorvane::test {
 
@@ -68,29 +71,73 @@ Netpbm ReadNetpbm(const std::string& path) {
   return image;
 }
 
-long CountBilevelDifferences(const TPageBitmap& page, const Netpbm& image) {
-  if (image.kind != '4' || image.width != page.Width() || image.height != page.Height()) return -1;
+long CountBilevelDifferences(const TPageBitmap& page, const Netpbm& image, int scale) {
+  if (image.kind != '4' || image.width != scale * page.Width() || image.height != scale * page.Height()) return -1;
   long differences = 0;
   for (int y = 0; y < page.Height(); ++y) {
-    const std::uint8_t* row = image.data.data() + image.RowBytes() * static_cast<std::size_t>(y);
+    const std::uint8_t* row = image.data.data() + image.RowBytes() * static_cast<std::size_t>(scale * y + scale / 2);
     for (int x = 0; x < page.Width(); ++x) {
-      const bool black = (row[x >> 3] & (0x80 >> (x & 7))) != 0;
+      const int ix = scale * x + scale / 2;
+      const bool black = (row[ix >> 3] & (0x80 >> (ix & 7))) != 0;
       if (black == page.IsWhite(x, y)) ++differences;
     }
   }
   return differences;
 }
 
-double MeanColourDifference(const TPageBitmap& page, const Netpbm& image) {
-  if (image.kind != '6' || image.width != page.Width() || image.height != page.Height()) return 1e9;
+double MeanColourDifference(const TPageBitmap& page, const Netpbm& image, int scale) {
+  if (image.kind != '6' || image.width != scale * page.Width() || image.height != scale * page.Height()) return 1e9;
   double sum = 0;
   for (int y = 0; y < page.Height(); ++y) {
     const std::uint8_t* bgr = page.Row(y);
-    const std::uint8_t* rgb = image.data.data() + image.RowBytes() * static_cast<std::size_t>(y);
+    const std::uint8_t* rgb = image.data.data() + image.RowBytes() * static_cast<std::size_t>(scale * y + scale / 2);
     for (int x = 0; x < page.Width(); ++x)
-      for (int c = 0; c < 3; ++c) sum += std::abs(int(bgr[3 * x + 2 - c]) - int(rgb[3 * x + c]));
+      for (int c = 0; c < 3; ++c)
+        sum += std::abs(int(bgr[3 * x + 2 - c]) - int(rgb[3 * (scale * x + scale / 2) + c]));
   }
   return sum / (3.0 * page.Width() * page.Height());
+}
+
+std::string SaveBuilder(TPDFBuilder& builder, const TPDFDocumentInfo& info, std::time_t when) {
+  std::vector<std::uint8_t> bytes;
+  VectorSink sink(bytes);
+  builder.SaveToStream(sink, info, when);
+  return std::string(bytes.begin(), bytes.end());
+}
+
+ParsedDocument::ParsedDocument(std::string file) : bytes(std::move(file)) {
+  const std::size_t startxref = bytes.rfind("startxref\n");
+  if (startxref == std::string::npos) {
+    ADD_FAILURE() << "no startxref";
+    return;
+  }
+  const std::size_t xref = std::stoul(bytes.substr(startxref + 10));
+  EXPECT_EQ(bytes.compare(xref, 5, "xref\n"), 0);
+  std::size_t at = xref + 5;
+  EXPECT_EQ(bytes.compare(at, 2, "0 "), 0);
+  const int size = std::stoi(bytes.substr(at + 2));
+  at = bytes.find('\n', at) + 1;
+  EXPECT_EQ(bytes.substr(at, 20), "0000000000 65535 f \n");
+  offsets.push_back(0);
+  for (int i = 1; i < size; ++i) {
+    const std::string entry = bytes.substr(at + 20 * static_cast<std::size_t>(i), 20);
+    EXPECT_TRUE(std::regex_match(entry, std::regex("[0-9]{10} 00000 n \n"))) << entry;
+    offsets.push_back(std::stoul(entry.substr(0, 10)));
+  }
+  trailer = bytes.substr(at + 20 * static_cast<std::size_t>(size));
+  std::smatch match;
+  if (std::regex_search(trailer, match, std::regex("/ID \\[<([0-9a-f]{32})> <([0-9a-f]{32})>\\]"))) {
+    EXPECT_EQ(match[1], match[2]);
+    id = match[1];
+  }
+}
+
+std::string ParsedDocument::Object(int n) const {
+  const std::size_t start = offsets.at(static_cast<std::size_t>(n));
+  const std::string head = std::to_string(n) + " 0 obj\n";
+  EXPECT_EQ(bytes.compare(start, head.size(), head), 0) << "object " << n;
+  const std::size_t end = bytes.find("\nendobj\n", start);
+  return bytes.substr(start, end + 8 - start);
 }
 
 }  // namespace quorvane::test

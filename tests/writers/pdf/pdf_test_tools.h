@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "writers/common/page_bitmap.h"
+#include "writers/pdf/pdf_builder.h"
 
 namespace quorvane::test {
 
@@ -43,8 +44,25 @@ struct Netpbm {
 Netpbm ReadNetpbm(const std::string& path);
 
 // Pixels of a 1-bit page that differ from a P4 image (black = ink in both).
-long CountBilevelDifferences(const TPageBitmap& page, const Netpbm& image);
+// With scale k the image holds k x k pixels per page pixel; their centre is compared.
+long CountBilevelDifferences(const TPageBitmap& page, const Netpbm& image, int scale = 1);
 // Mean absolute difference per sample between a 24-bit page and a P6 image.
-double MeanColourDifference(const TPageBitmap& page, const Netpbm& image);
+double MeanColourDifference(const TPageBitmap& page, const Netpbm& image, int scale = 1);
+
+std::string SaveBuilder(TPDFBuilder& builder, const TPDFDocumentInfo& info = {}, std::time_t when = 0);
+
+// A written document taken apart through its cross-reference table, which
+// must point at every object line. Failures are reported as test failures.
+struct ParsedDocument {
+  std::string bytes;
+  std::vector<std::size_t> offsets;  // index 1..N
+  std::string trailer;
+  std::string id;  // the 32 hex digits of /ID
+
+  explicit ParsedDocument(std::string file);
+  int Count() const { return static_cast<int>(offsets.size()) - 1; }
+  // "n 0 obj\n" ... "\nendobj\n" of object n.
+  std::string Object(int n) const;
+};
 
 }  // namespace quorvane::test
