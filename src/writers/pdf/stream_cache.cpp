@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <random>
 #include <system_error>
@@ -17,10 +18,10 @@ namespace {
 
 constexpr std::size_t kCopyBlock = 196607;
 
+// $TMPDIR as set (like QDir::tempPath), else /tmp.
 std::string TemporaryFolder() {
-  std::error_code error;
-  const std::filesystem::path folder = std::filesystem::temp_directory_path(error);
-  return error ? std::string("/tmp") : folder.string();
+  const char* folder = std::getenv("TMPDIR");
+  return folder && *folder ? folder : "/tmp";
 }
 
 std::string CandidateName(const std::string& folder, std::mt19937& random) {
