@@ -2,6 +2,7 @@
 
 #include "app/log.h"
 #include "scan/acquisition/frame_reader.h"
+#include "scan/acquisition/scan_policy.h"
 #include "scan/acquisition/settings_block.h"
 
 namespace quorvane {
@@ -26,9 +27,7 @@ class TCancelOnExit {
 }  // namespace
 
 TDeviceSource::TDeviceSource(std::unique_ptr<TScanDevice> device, const QString& description)
-    : device_(std::move(device)), options_(*device_), description_(description) {
-  prepared_ = CurrentScan(options_, TIOParams().DpiX);
-}
+    : device_(std::move(device)), options_(*device_), description_(description), requestedDpi_(TIOParams().DpiX) {}
 
 void TDeviceSource::RefreshCapabilities() {
   try {
@@ -61,7 +60,8 @@ QByteArray TDeviceSource::CaptureBlock() {
 void TDeviceSource::Prepare(const TScanSettings& settings) {
   try {
     if (settings.Settings) LoadSettingsBlock(*settings.Settings);
-    prepared_ = ApplyScanSettings(options_, settings);
+    requestedDpi_ = settings.DPI;
+    ApplyScanSettings(options_, settings);
   } catch (const TDeviceStatusError& error) {
     throw DeviceError(error);
   }
@@ -69,11 +69,17 @@ void TDeviceSource::Prepare(const TScanSettings& settings) {
 
 TAcquireOutcome TDeviceSource::Acquire(const TPageArrived& pageArrived) {
   TAcquireOutcome outcome;
+  TPreparedScan scan;
+  try {
+    scan = CurrentScan(options_, requestedDpi_);
+  } catch (const TDeviceStatusError& error) {
+    throw DeviceError(error);
+  }
   TCancelOnExit cancel(*device_);
   for (;;) {
     try {
       device_->Start();
-      TPage page = ReadFrame(*device_, prepared_.DpiX, prepared_.DpiY);
+      TPage page = ReadFrame(*device_, scan.DpiX, scan.DpiY);
       ++outcome.PageCount;
       pageArrived(std::move(page));
     } catch (const TDeviceStatusError& error) {
@@ -85,7 +91,7 @@ TAcquireOutcome TDeviceSource::Acquire(const TPageArrived& pageArrived) {
       if (!emptyFeeder) outcome.Interrupted = DeviceError(error);
       return outcome;
     }
-    if (!prepared_.Feeder) return outcome;
+    if (!scan.Feeder) return outcome;
   }
 }
 

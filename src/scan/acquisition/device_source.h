@@ -4,7 +4,6 @@
 
 #include "scan/acquisition/acquisition_source.h"
 #include "scan/acquisition/device_options.h"
-#include "scan/acquisition/scan_policy.h"
 
 namespace quorvane {
 
@@ -35,7 +34,7 @@ class TDeviceSource : public TAcquisitionSource {
   std::unique_ptr<TScanDevice> device_;
   TDeviceOptions options_;
   QString description_;
-  TPreparedScan prepared_;
+  int requestedDpi_;
 };
 
 template <class Editor>

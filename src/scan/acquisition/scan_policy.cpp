@@ -160,12 +160,11 @@ TPaperState ReadPaperState(TDeviceOptions& options) {
   return state;
 }
 
-TPreparedScan ApplyScanSettings(TDeviceOptions& options, const TScanSettings& settings) {
+void ApplyScanSettings(TDeviceOptions& options, const TScanSettings& settings) {
   ApplySource(options, settings.Duplex);
   ApplyMode(options, settings.Farbe);
   ApplyPaperSize(options, settings.InputSize);
   ApplyResolution(options, settings.DPI);
-  return CurrentScan(options, settings.DPI);
 }
 
 TPreparedScan CurrentScan(TDeviceOptions& options, int fallbackDpi) {

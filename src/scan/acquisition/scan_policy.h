@@ -18,9 +18,10 @@ TPaperState ReadPaperState(TDeviceOptions& options);
 // Maps the profile values onto the device's well-known options: source (feeder,
 // duplex), mode and depth, scan area, resolution. Values outside the known
 // ones leave the device's own setting. Throws TDeviceStatusError when refused.
-TPreparedScan ApplyScanSettings(TDeviceOptions& options, const TScanSettings& settings);
+void ApplyScanSettings(TDeviceOptions& options, const TScanSettings& settings);
 
-// Where the device stands now, without changing anything.
+// What the device will do with its options as they are now; `fallbackDpi`
+// for a device without a resolution option.
 TPreparedScan CurrentScan(TDeviceOptions& options, int fallbackDpi);
 
 }  // namespace quorvane

@@ -6,7 +6,7 @@
 namespace quorvane {
 namespace {
 
-const QString kRegistryKey = QStringLiteral("Scanner");
+const QString kRegistryKey = QStringLiteral("Software\\Kestrow\\Quorvane\\Scanner");
 const QString kRegistryValue = QStringLiteral("LastScanner");
 
 }  // namespace
