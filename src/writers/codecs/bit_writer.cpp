@@ -3,16 +3,15 @@
 namespace quorvane::codecs {
 
 void BitWriter::FinishBytes() {
-  while (pendingBits_ > 0) {
-    const int shift = pendingBits_ >= 8 ? pendingBits_ - 8 : 0;
-    const int keep = pendingBits_ >= 8 ? 8 : pendingBits_;
-    auto byte = static_cast<std::uint8_t>((pending_ >> shift) & ((1u << keep) - 1));
+  while (pending_.count > 0) {
+    const int keep = pending_.count >= 8 ? 8 : pending_.count;
+    auto byte = static_cast<std::uint8_t>((pending_.bits >> (pending_.count - keep)) & ((1u << keep) - 1));
     byte = static_cast<std::uint8_t>(byte << (8 - keep));
     if (used_ == buffer_.size()) Flush();
     buffer_[used_++] = byte;
-    pendingBits_ -= keep;
+    pending_.count -= keep;
   }
-  pending_ = 0;
+  pending_ = {};
   Flush();
 }
 

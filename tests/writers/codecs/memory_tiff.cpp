@@ -17,6 +17,8 @@ namespace {
 struct MemoryFile {
   std::vector<std::uint8_t>& bytes;
   toff_t position = 0;
+  bool discard = false;  // count the bytes written, keep none
+  toff_t size = 0;
 };
 
 MemoryFile& FileOf(thandle_t handle) { return *static_cast<MemoryFile*>(handle); }
@@ -33,8 +35,11 @@ tmsize_t ReadProc(thandle_t handle, void* buffer, tmsize_t size) {
 tmsize_t WriteProc(thandle_t handle, void* buffer, tmsize_t size) {
   MemoryFile& file = FileOf(handle);
   const toff_t end = file.position + static_cast<toff_t>(size);
-  if (end > file.bytes.size()) file.bytes.resize(end);
-  std::memcpy(file.bytes.data() + file.position, buffer, static_cast<std::size_t>(size));
+  file.size = std::max(file.size, end);
+  if (!file.discard) {
+    if (end > file.bytes.size()) file.bytes.resize(end);
+    std::memcpy(file.bytes.data() + file.position, buffer, static_cast<std::size_t>(size));
+  }
   file.position = end;
   return size;
 }
@@ -42,13 +47,13 @@ tmsize_t WriteProc(thandle_t handle, void* buffer, tmsize_t size) {
 toff_t SeekProc(thandle_t handle, toff_t offset, int whence) {
   MemoryFile& file = FileOf(handle);
   if (whence == SEEK_CUR) offset += file.position;
-  if (whence == SEEK_END) offset += file.bytes.size();
+  if (whence == SEEK_END) offset += file.size;
   file.position = offset;
   return offset;
 }
 
 int CloseProc(thandle_t) { return 0; }
-toff_t SizeProc(thandle_t handle) { return FileOf(handle).bytes.size(); }
+toff_t SizeProc(thandle_t handle) { return FileOf(handle).size; }
 int MapProc(thandle_t, void**, toff_t*) { return 0; }
 void UnmapProc(thandle_t, void*, toff_t) {}
 
@@ -107,7 +112,7 @@ std::vector<std::uint8_t> WrapCoded(const TiffLayout& layout, const std::vector<
 
 Decoded TryDecodeRows(const std::vector<std::uint8_t>& fileBytes) {
   std::vector<std::uint8_t> bytes = fileBytes;
-  MemoryFile file{bytes};
+  MemoryFile file{bytes, 0, false, bytes.size()};
   TIFF* tiff = Open(file, "r");
   Decoded decoded;
   decoded.rows.resize(static_cast<std::size_t>(TIFFStripSize(tiff)));
@@ -124,17 +129,16 @@ std::vector<std::uint8_t> DecodeRows(const std::vector<std::uint8_t>& file) {
   return std::move(decoded.rows);
 }
 
-std::vector<std::uint8_t> EncodeWithLibtiff(const TiffLayout& layout, const std::uint8_t* rows) {
+std::size_t EncodeWithLibtiff(const TiffLayout& layout, std::uint8_t* rows) {
   std::vector<std::uint8_t> bytes;
-  MemoryFile file{bytes};
+  MemoryFile file{bytes, 0, true};
   TIFF* tiff = Open(file, "w");
   SetLayout(tiff, layout);
   const auto size = static_cast<tmsize_t>(layout.RowBytes() * static_cast<std::size_t>(layout.height));
-  const bool written = TIFFWriteEncodedStrip(tiff, 0, const_cast<std::uint8_t*>(rows), size) >= 0 &&
-                       TIFFWriteDirectory(tiff) == 1;
+  const bool written = TIFFWriteEncodedStrip(tiff, 0, rows, size) >= 0 && TIFFWriteDirectory(tiff) == 1;
   TIFFClose(tiff);
   if (!written) throw std::runtime_error("libtiff cannot code: " + lastError);
-  return bytes;
+  return file.size;
 }
 
 }  // namespace quorvane::codecs::fixtures

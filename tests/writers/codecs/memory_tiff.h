@@ -38,8 +38,9 @@ Decoded TryDecodeRows(const std::vector<std::uint8_t>& file);
 // libtiff's message when it cannot decode them.
 std::vector<std::uint8_t> DecodeRows(const std::vector<std::uint8_t>& file);
 
-// Codes rows (RowBytes() each) with libtiff's own coder into a TIFF file in
-// memory, as one strip; returns the file.
-std::vector<std::uint8_t> EncodeWithLibtiff(const TiffLayout& layout, const std::uint8_t* rows);
+// Codes rows (RowBytes() each) with libtiff's own coder as one strip of a
+// TIFF file whose bytes are only counted; returns the file's size. libtiff
+// may change the rows (its predictor works in place).
+std::size_t EncodeWithLibtiff(const TiffLayout& layout, std::uint8_t* rows);
 
 }  // namespace quorvane::codecs::fixtures
