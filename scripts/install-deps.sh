@@ -10,7 +10,7 @@ packages=(
   libsane-dev sane-utils
   libzxing-dev
   libjpeg62-turbo-dev
-  libtiff-dev libtiff-tools qpdf poppler-utils libzint-dev zint
+  libtiff-dev libtiff-tools qpdf poppler-utils libzint-dev zint libzbar-dev
   qt6-image-formats-plugins
   xvfb xauth
   clang

@@ -44,7 +44,7 @@ void AddNew(ZXing::Results& found, ZXing::Results&& more) {
   }
 }
 
-void ReadLuminance(const TLuminanceImage& image, const std::vector<TPageRegion>& regions, ZXing::Results& found) {
+void ReadPasses(const TLuminanceImage& image, const std::vector<TPageRegion>& regions, ZXing::Results& found) {
   const ZXing::ImageView page(image.pixels.data(), image.width, image.height, ZXing::ImageFormat::Lum);
   AddNew(found, ZXing::ReadBarcodes(page, PageHints()));
   const ZXing::DecodeHints regionHints = RegionHints();
@@ -55,23 +55,23 @@ void ReadLuminance(const TLuminanceImage& image, const std::vector<TPageRegion>&
 
 }  // namespace
 
-QStringList ReadPageCodes(const TPageView& page) {
-  if (page.data == nullptr || page.width <= 0 || page.height <= 0) {
-    throw std::invalid_argument("page image is empty");
-  }
-  TLuminanceImage luminance = PageLuminance(page);
-  const std::vector<TPageRegion> regions = MatrixCodeRegions(luminance);
+QStringList DecodeLuminance(const TLuminanceImage& image, const TLuminanceImage& negative,
+                            const std::vector<TPageRegion>& regions) {
   ZXing::Results found;
-  ReadLuminance(luminance, regions, found);
-  // The decoder reads dark codes on light ground only; a second pass over the
-  // negative finds light codes on dark ground.
-  InvertLuminance(luminance);
-  ReadLuminance(luminance, regions, found);
-
+  ReadPasses(image, regions, found);
+  ReadPasses(negative, regions, found);
   QStringList texts;
   texts.reserve(static_cast<qsizetype>(found.size()));
   for (const ZXing::Result& result : found) texts.append(QString::fromStdString(result.text()));
   return texts;
+}
+
+QStringList ReadPageCodes(const TPageView& page) {
+  if (page.data == nullptr || page.width <= 0 || page.height <= 0) {
+    throw std::invalid_argument("page image is empty");
+  }
+  const TLuminanceImage luminance = PageLuminance(page);
+  return DecodeLuminance(luminance, NegativeLuminance(luminance), MatrixCodeRegions(luminance));
 }
 
 bool IsBarcodePluginAvailable() {

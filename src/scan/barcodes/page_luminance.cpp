@@ -1,5 +1,6 @@
 #include "scan/barcodes/page_luminance.h"
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 
@@ -53,8 +54,11 @@ TLuminanceImage PageLuminance(const TPageView& page) {
   return image;
 }
 
-void InvertLuminance(TLuminanceImage& image) {
-  for (std::uint8_t& v : image.pixels) v = static_cast<std::uint8_t>(255 - v);
+TLuminanceImage NegativeLuminance(const TLuminanceImage& image) {
+  TLuminanceImage negative{std::vector<std::uint8_t>(image.pixels.size()), image.width, image.height};
+  std::transform(image.pixels.begin(), image.pixels.end(), negative.pixels.begin(),
+                 [](std::uint8_t v) { return static_cast<std::uint8_t>(255 - v); });
+  return negative;
 }
 
 }  // namespace quorvane

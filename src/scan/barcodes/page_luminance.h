@@ -19,7 +19,7 @@ struct TLuminanceImage {
 // (R*77 + G*150 + B*29) / 256, so a grey page keeps its grey values.
 TLuminanceImage PageLuminance(const TPageView& page);
 
-// Turns light into dark and back, for codes printed light on dark.
-void InvertLuminance(TLuminanceImage& image);
+// Light turned into dark and back, for codes printed light on dark.
+TLuminanceImage NegativeLuminance(const TLuminanceImage& image);
 
 }  // namespace quorvane

@@ -2,6 +2,7 @@
 
 #include <bit>
 #include <cstdint>
+#include <cstring>
 
 namespace quorvane {
 
@@ -22,7 +23,13 @@ std::int64_t CountWhiteRGBRow(const std::uint8_t* bgr, int width) {
 std::int64_t CountWhiteBitRow(const std::uint8_t* bits, int width) {
   std::int64_t white = 0;
   const int wholeBytes = width / 8;
-  for (int i = 0; i < wholeBytes; ++i) white += std::popcount(bits[i]);
+  int i = 0;
+  for (; i + 8 <= wholeBytes; i += 8) {
+    std::uint64_t word;
+    std::memcpy(&word, bits + i, sizeof word);
+    white += std::popcount(word);
+  }
+  for (; i < wholeBytes; ++i) white += std::popcount(bits[i]);
   const int rest = width % 8;
   if (rest != 0) {
     // Only the pixels of the last byte; the padding bits are not part of the page.
@@ -32,13 +39,13 @@ std::int64_t CountWhiteBitRow(const std::uint8_t* bits, int width) {
   return white;
 }
 
-std::int64_t CountWhitePixels(const TPageView& page) {
-  std::int64_t white = 0;
-  for (int y = 0; y < page.height; ++y) {
-    white += page.format == pf1Bit ? CountWhiteBitRow(page.Row(y), page.width)
-                                   : CountWhiteRGBRow(page.Row(y), page.width);
-  }
-  return white;
+std::int64_t CountWhiteRow(const TPageView& page, int y) {
+  return page.format == pf1Bit ? CountWhiteBitRow(page.Row(y), page.width) : CountWhiteRGBRow(page.Row(y), page.width);
+}
+
+double Share(std::int64_t majority, std::int64_t total) {
+  const double percent = static_cast<double>(majority) / static_cast<double>(total) * 100;
+  return percent / 100;
 }
 
 }  // namespace
@@ -46,15 +53,27 @@ std::int64_t CountWhitePixels(const TPageView& page) {
 double MajorityColourShare(const TPageView& page) {
   const std::int64_t total = static_cast<std::int64_t>(page.width) * page.height;
   if (total <= 0) return -1;
-  const std::int64_t white = CountWhitePixels(page);
+  std::int64_t white = 0;
+  for (int y = 0; y < page.height; ++y) white += CountWhiteRow(page, y);
   const std::int64_t black = total - white;
-  const std::int64_t majority = white >= black ? white : black;
-  const double percent = static_cast<double>(majority) / static_cast<double>(total) * 100;
-  return percent / 100;
+  return Share(white >= black ? white : black, total);
 }
 
 bool IsBlankPage(const TPageView& page, double tolerance) {
-  return 1 - MajorityColourShare(page) <= tolerance;
+  const std::int64_t total = static_cast<std::int64_t>(page.width) * page.height;
+  if (total <= 0) return false;
+  // Once both colours have more pixels than the tolerance allows (with a
+  // pixel to spare against rounding), the minority can only grow: the page
+  // is not blank, and the rest of it need not be read.
+  const double limit = tolerance * static_cast<double>(total) + 1;
+  std::int64_t white = 0;
+  for (int y = 0; y < page.height; ++y) {
+    white += CountWhiteRow(page, y);
+    const std::int64_t blackSoFar = static_cast<std::int64_t>(y + 1) * page.width - white;
+    if (static_cast<double>(white) > limit && static_cast<double>(blackSoFar) > limit) return false;
+  }
+  const std::int64_t black = total - white;
+  return 1 - Share(white >= black ? white : black, total) <= tolerance;
 }
 
 }  // namespace quorvane
