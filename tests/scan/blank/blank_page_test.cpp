@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -123,6 +124,23 @@ TEST(BlankPage, OneBitAndColourVersionsOfAPageAgree) {
     for (int x = 0; x < 37; ++x) bits.SetWhite(x, y, (x * 7 + y * 3) % 5 != 0);
   }
   EXPECT_DOUBLE_EQ(MajorityColourShare(bits.View()), MajorityColourShare(bits.ToRGB24().View()));
+}
+
+TEST(BlankPage, StoppingEarlyDecidesAsTheFullCountDoes) {
+  // Dark rows at the top, where reading may stop early, or at the bottom.
+  for (const bool darkAtTop : {true, false}) {
+    for (const int darkRows : {0, 1, 2, 5, 50, 99, 100}) {
+      TPageBitmap page(50, 100, pf24RGB);
+      for (int r = 0; r < darkRows; ++r) {
+        std::uint8_t* row = page.Row(darkAtTop ? r : 99 - r);
+        std::fill_n(row, 150, std::uint8_t{30});
+      }
+      for (const double tolerance : {0.0, 0.01, 0.02, 0.05, 0.1}) {
+        EXPECT_EQ(IsBlankPage(page.View(), tolerance), 1 - MajorityColourShare(page.View()) <= tolerance)
+            << darkRows << (darkAtTop ? " rows at the top, " : " rows at the bottom, ") << tolerance;
+      }
+    }
+  }
 }
 
 TEST(BlankPage, PageWithoutPixelsIsNeverBlank) {
