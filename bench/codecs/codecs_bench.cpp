@@ -16,7 +16,7 @@
 namespace quorvane::codecs {
 namespace {
 
-constexpr int kWidth = 2480;   // A4 at 300 dpi
+constexpr int kWidth = 2480;  // A4 at 300 dpi
 constexpr int kHeight = 3508;
 
 const fixtures::Bilevel& BilevelPage() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <bit>
 #include <cstdint>
 #include <vector>
 
@@ -30,7 +31,7 @@ class BitRow {
     const std::uint64_t* word = words_.data() + (from >> 6);
     std::uint64_t differing = (*word ^ flip) & (~std::uint64_t{0} >> (from & 63));
     while (differing == 0) differing = *++word ^ flip;
-    const int position = static_cast<int>((word - words_.data()) * 64) + __builtin_clzll(differing);
+    const int position = static_cast<int>((word - words_.data()) * 64) + std::countl_zero(differing);
     return position < width_ ? position : width_;
   }
 

@@ -26,7 +26,7 @@ inline constexpr FaxCode kEndOfLine{0b000000000001, 12};
 inline constexpr FaxCode kPassMode{0b0001, 4};
 inline constexpr FaxCode kHorizontalMode{0b001, 3};
 // Vertical modes for a1 - b1 = -3 .. 3, at index a1 - b1 + 3.
-inline constexpr std::array<FaxCode, 7> kVerticalModes{{
-    {0b0000010, 7}, {0b000010, 6}, {0b010, 3}, {0b1, 1}, {0b011, 3}, {0b000011, 6}, {0b0000011, 7}}};
+inline constexpr std::array<FaxCode, 7> kVerticalModes{
+    {{0b0000010, 7}, {0b000010, 6}, {0b010, 3}, {0b1, 1}, {0b011, 3}, {0b000011, 6}, {0b0000011, 7}}};
 
 }  // namespace quorvane::codecs

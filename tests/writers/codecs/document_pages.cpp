@@ -28,11 +28,11 @@ namespace {
 void DrawGlyph(Bilevel& page, int x, int y, int size, unsigned code) {
   const int stroke = std::max(1, size / 8);
   const int w = size * 3 / 5;
-  if (code & 1) page.FillRect(x, y, x + stroke, y + size);                  // left stem
+  if (code & 1) page.FillRect(x, y, x + stroke, y + size);                     // left stem
   if (code & 2) page.FillRect(x + w - stroke, y + size / 3, x + w, y + size);  // right stem
   if (code & 4) page.FillRect(x, y + size / 3, x + w, y + size / 3 + stroke);  // shoulder
   if (code & 8) page.FillRect(x, y + size - stroke, x + w, y + size);          // base
-  if (code & 16) {                                                              // bowl
+  if (code & 16) {                                                             // bowl
     const double r = w / 2.0;
     for (int dy = 0; dy < size * 2 / 3; ++dy) {
       for (int dx = 0; dx < w; ++dx) {
@@ -143,7 +143,8 @@ int Photo(int x, int y, int size) {
 
 Continuous Shade(int width, int height, int samples, const int paper[3], const int ink[3]) {
   const Bilevel page = DocumentPage(width, height);
-  Continuous image{width, height, samples, std::vector<std::uint8_t>(static_cast<std::size_t>(width) * height * samples)};
+  Continuous image{width, height, samples,
+                   std::vector<std::uint8_t>(static_cast<std::size_t>(width) * height * samples)};
   const int photoSize = std::max(1, width / 5);
   const int photoX = width / 2;
   const int photoY = std::max(1, width / 100) * 4;

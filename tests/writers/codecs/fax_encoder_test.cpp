@@ -113,7 +113,10 @@ std::vector<ImageCase> ImageCases() {
       {"ShortRuns", [] { return Runs(Range(1, 140, 1), 6); }},
       {"MakeUpRuns", [] { return Runs(MakeUpRuns(), 4); }},
       // Several make-up codes of 2560 in one run, and the boundaries around it.
-      {"LongRuns", [] { return Runs({2559, 2560, 2561, 2623, 2624, 5119, 5120, 5121, 7777, 1792, 1, 2560}, 4); }},
+      {"LongRuns",
+       [] {
+         return Runs({2559, 2560, 2561, 2623, 2624, 5119, 5120, 5121, 7777, 1792, 1, 2560}, 4);
+       }},
       {"BlackFirstPixelWhiteRest", [] { return Pattern(100, 5, [](int x, int y) { return x == 0 && y != 2; }); }},
       {"StaircaseShifts", [] { return Pattern(200, 60, [](int x, int y) { return (x + y * (y % 5)) % 50 < 20; }); }},
   };
@@ -155,6 +158,26 @@ TEST(FaxEncoder, ClosesTheDataWithItsEndCodesAndZeroFill) {
   // Group 3: EOL + tag 1, white run 8 (10011), EOL, then 2 fill bits.
   EXPECT_EQ(Encode(white, FaxScheme::Group3TwoD, FaxWhiteBit::Zero),
             (std::vector<std::uint8_t>{0x00, 0x1C, 0xC0, 0x04}));
+}
+
+// Rows come from images whose row padding holds anything; both padding
+// values are tried in both bit senses.
+TEST(FaxEncoder, IgnoresBitsPastTheWidth) {
+  for (int width : {1, 7, 9, 63, 65, 2481}) {
+    const Bilevel image = Pattern(width, 5, [](int x, int y) { return (x + y) % 3 == 0; });
+    Bilevel padded = image;
+    for (int y = 0; y < padded.height; ++y) {
+      for (int x = width; x < padded.stride * 8; ++x) {
+        padded.bits[static_cast<std::size_t>(y) * padded.stride + (x >> 3)] |=
+            static_cast<std::uint8_t>(0x80 >> (x & 7));
+      }
+    }
+    for (const FaxScheme scheme : {FaxScheme::Group4, FaxScheme::Group3TwoD}) {
+      for (const FaxWhiteBit white : {FaxWhiteBit::Zero, FaxWhiteBit::One}) {
+        EXPECT_EQ(Encode(padded, scheme, white), Encode(image, scheme, white)) << "width " << width;
+      }
+    }
+  }
 }
 
 TEST(FaxEncoder, RejectsBadUse) {

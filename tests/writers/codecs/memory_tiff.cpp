@@ -75,8 +75,8 @@ struct Quiet {
 TIFF* Open(MemoryFile& file, const char* mode) {
   static const Quiet quiet;
   lastError.clear();
-  TIFF* tiff = TIFFClientOpen("memory", mode, &file, ReadProc, WriteProc, SeekProc, CloseProc, SizeProc, MapProc,
-                              UnmapProc);
+  TIFF* tiff =
+      TIFFClientOpen("memory", mode, &file, ReadProc, WriteProc, SeekProc, CloseProc, SizeProc, MapProc, UnmapProc);
   if (tiff == nullptr) throw std::runtime_error("libtiff cannot open: " + lastError);
   return tiff;
 }

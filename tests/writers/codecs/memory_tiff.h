@@ -18,9 +18,7 @@ struct TiffLayout {
   std::uint32_t t4Options = 0;
   std::uint16_t predictor = 1;
 
-  std::size_t RowBytes() const {
-    return (static_cast<std::size_t>(width) * samplesPerPixel * bitsPerSample + 7) / 8;
-  }
+  std::size_t RowBytes() const { return (static_cast<std::size_t>(width) * samplesPerPixel * bitsPerSample + 7) / 8; }
 };
 
 // A TIFF file in memory around data some other coder made (one strip).
