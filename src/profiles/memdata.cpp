@@ -18,6 +18,7 @@ int TMemData::LoadRows(const std::vector<TProfileValues>& rows) {
   modified_ = false;
   nextRecId_ = 1;
   highestId_ = 0;
+  lowestFreeId_ = 1;
   heldIds_.clear();
 
   std::vector<std::size_t> withoutId;
@@ -150,8 +151,10 @@ int TMemData::NextId() {
     id = ++highestId_;
   } else {
     // Only a file that already holds the largest number gets here: take the
-    // smallest positive number not given yet.
-    for (id = 1; heldIds_.contains(id);) ++id;
+    // smallest positive number not given yet. Numbers are only ever taken, so
+    // the search goes on from where the last one ended.
+    while (heldIds_.contains(lowestFreeId_)) ++lowestFreeId_;
+    id = lowestFreeId_;
   }
   heldIds_.insert(id);
   return id;

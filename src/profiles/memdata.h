@@ -85,6 +85,7 @@ class TMemData : public QObject {
   qint64 nextRecId_ = 1;
   // IDs are never given twice while the program runs, even after a delete.
   int highestId_ = 0;
+  int lowestFreeId_ = 1;
   QSet<int> heldIds_;
   QCollator collator_;
 };
