@@ -32,24 +32,40 @@ ZXing::DecodeHints RegionHints() {
                                 ZXing::BarcodeFormat::MaxiCode);
 }
 
-bool SameSymbol(const ZXing::Result& a, const ZXing::Result& b) {
-  return a.format() == b.format() && a.bytes() == b.bytes();
+// A code found once more by a later pass: same symbology and content, about
+// the same place. A code printed twice on a page is two codes.
+struct TFoundCode {
+  ZXing::Result result;
+  ZXing::PointF centre;
+  double size;
+};
+
+bool SameCode(const TFoundCode& a, const TFoundCode& b) {
+  return a.result.format() == b.result.format() && a.result.bytes() == b.result.bytes() &&
+         ZXing::distance(a.centre, b.centre) < std::max(a.size, b.size) / 2;
 }
 
-void AddNew(ZXing::Results& found, ZXing::Results&& more) {
+// Adds what one decoder call found in the page area at (dx, dy).
+void AddNew(std::vector<TFoundCode>& found, ZXing::Results&& more, int dx, int dy) {
+  const std::size_t known = found.size();
   for (ZXing::Result& result : more) {
-    const bool known =
-        std::any_of(found.begin(), found.end(), [&](const ZXing::Result& r) { return SameSymbol(r, result); });
-    if (!known) found.push_back(std::move(result));
+    const ZXing::QuadrilateralI& corners = result.position();
+    const ZXing::PointF centre = ZXing::PointF(ZXing::Center(corners)) + ZXing::PointF(dx, dy);
+    const double size = std::max(ZXing::distance(corners[0], corners[2]), ZXing::distance(corners[1], corners[3]));
+    TFoundCode code{std::move(result), centre, size};
+    const auto earlier = found.begin() + static_cast<std::ptrdiff_t>(known);
+    if (std::none_of(found.begin(), earlier, [&](const TFoundCode& f) { return SameCode(f, code); })) {
+      found.push_back(std::move(code));
+    }
   }
 }
 
-void ReadPasses(const TLuminanceImage& image, const std::vector<TPageRegion>& regions, ZXing::Results& found) {
+void ReadPasses(const TLuminanceImage& image, const std::vector<TPageRegion>& regions, std::vector<TFoundCode>& found) {
   const ZXing::ImageView page(image.pixels.data(), image.width, image.height, ZXing::ImageFormat::Lum);
-  AddNew(found, ZXing::ReadBarcodes(page, PageHints()));
+  AddNew(found, ZXing::ReadBarcodes(page, PageHints()), 0, 0);
   const ZXing::DecodeHints regionHints = RegionHints();
   for (const TPageRegion& r : regions) {
-    AddNew(found, ZXing::ReadBarcodes(page.cropped(r.x, r.y, r.width, r.height), regionHints));
+    AddNew(found, ZXing::ReadBarcodes(page.cropped(r.x, r.y, r.width, r.height), regionHints), r.x, r.y);
   }
 }
 
@@ -57,12 +73,12 @@ void ReadPasses(const TLuminanceImage& image, const std::vector<TPageRegion>& re
 
 QStringList DecodeLuminance(const TLuminanceImage& image, const TLuminanceImage& negative,
                             const std::vector<TPageRegion>& regions) {
-  ZXing::Results found;
+  std::vector<TFoundCode> found;
   ReadPasses(image, regions, found);
   ReadPasses(negative, regions, found);
   QStringList texts;
   texts.reserve(static_cast<qsizetype>(found.size()));
-  for (const ZXing::Result& result : found) texts.append(QString::fromStdString(result.text()));
+  for (const TFoundCode& code : found) texts.append(QString::fromStdString(code.result.text()));
   return texts;
 }
 

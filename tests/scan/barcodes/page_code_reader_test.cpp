@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "fixture_pages.h"
+#include "log_capture.h"
 
 namespace quorvane {
 namespace {
@@ -51,6 +52,17 @@ TEST(PageCodeReader, GivesTheSameOrderEveryTime) {
   const TPageBitmap page = DrawDocumentPage(200, TFixtureColour::Grey, DocumentCodes(), 165);
   const QStringList first = ReadPageCodes(page.View());
   EXPECT_EQ(ReadPageCodes(page.View()), first);
+}
+
+TEST(PageCodeReader, KeepsACodePrintedTwiceOnAPage) {
+  // Found by the whole-page pass (QR) and by the region search (Data Matrix);
+  // a later pass must not swallow a second copy elsewhere on the page.
+  for (const int symbology : {BARCODE_QRCODE, BARCODE_DATAMATRIX}) {
+    const TPageBitmap page = DrawDocumentPage(
+        200, TFixtureColour::Grey, {{symbology, "SAME-1", 0.5, 0, 150, 28}, {symbology, "SAME-1", 0.5, 90, 150, 62}},
+        80);
+    EXPECT_EQ(ReadPageCodes(page.View()), QStringList({"SAME-1", "SAME-1"})) << symbology;
+  }
 }
 
 TEST(PageCodeReader, FindsNothingOnPagesWithoutCodes) {
