@@ -14,8 +14,14 @@ namespace {
 
 const FaxRunCodes& RunCodes(FaxColour colour) { return colour == kWhite ? kWhiteRunCodes : kBlackRunCodes; }
 
+// Far beyond any scanned page (over 300 m at 1200 dpi); positions and word
+// counts stay well inside int.
+constexpr int kMaxWidth = 1 << 24;
+
 int CheckedWidth(int width) {
-  if (width < 1) throw std::invalid_argument("fax coder: row width " + std::to_string(width) + " is not positive");
+  if (width < 1 || width > kMaxWidth) {
+    throw std::invalid_argument("fax coder: row width " + std::to_string(width) + " is out of range");
+  }
   return width;
 }
 

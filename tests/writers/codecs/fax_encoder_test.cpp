@@ -4,6 +4,7 @@
 #include <tiffio.h>
 
 #include <functional>
+#include <limits>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -184,6 +185,8 @@ TEST(FaxEncoder, RejectsBadUse) {
   std::vector<std::uint8_t> coded;
   VectorSink sink(coded);
   EXPECT_THROW(FaxEncoder(sink, 0, FaxScheme::Group4, FaxWhiteBit::Zero), std::invalid_argument);
+  EXPECT_THROW(FaxEncoder(sink, std::numeric_limits<int>::max(), FaxScheme::Group4, FaxWhiteBit::Zero),
+               std::invalid_argument);
   FaxEncoder encoder(sink, 8, FaxScheme::Group4, FaxWhiteBit::Zero);
   encoder.Finish();
   const std::uint8_t row = 0;
