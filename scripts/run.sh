@@ -5,4 +5,12 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${QUORVANE_BUILD_DIR:-$root/build}"
 "$root/scripts/install-deps.sh"
 "$root/scripts/build.sh"
-exec "$build/tools/cli/quorvane-cli" profiles --json
+# Without a data folder of the user's own, the window starts on a demo folder
+# in the build tree: demo profiles writing into its "Dokumente" folder and the
+# SANE test scanner chosen; its settings stay beside it.
+if [[ -z "${QUORVANE_HOME:-}" ]]; then
+  export QUORVANE_HOME="$build/demo-home"
+  export XDG_CONFIG_HOME="$QUORVANE_HOME/config"
+  "$build/src/app/quorvane-demo-home"
+fi
+exec "$build/src/app/quorvane"

@@ -7,23 +7,22 @@
 namespace quorvane {
 namespace {
 
-class TSaneLibrary {
- public:
-  TSaneLibrary() {
-    SANE_Int version = 0;
-    const SANE_Status status = sane_init(&version, nullptr);
-    if (status != SANE_STATUS_GOOD) throw TDeviceStatusError(status);
-  }
-  ~TSaneLibrary() { sane_exit(); }
-  TSaneLibrary(const TSaneLibrary&) = delete;
-  TSaneLibrary& operator=(const TSaneLibrary&) = delete;
-};
+// SANE stays initialised until the process ends, without sane_exit: called
+// from a static destructor it reaches backends loaded later (genesys) after
+// their own static data is gone, and crashes the program at exit.
+void InitialiseSane() {
+  SANE_Int version = 0;
+  const SANE_Status status = sane_init(&version, nullptr);
+  if (status != SANE_STATUS_GOOD) throw TDeviceStatusError(status);
+}
 
 QString FromSane(const char* text) { return text ? QString::fromUtf8(text) : QString(); }
 
 }  // namespace
 
-void EnsureSaneInitialised() { static const TSaneLibrary library; }
+void EnsureSaneInitialised() {
+  [[maybe_unused]] static const bool initialised = (InitialiseSane(), true);
+}
 
 std::vector<TSaneDeviceInfo> ListSaneDevices() {
   EnsureSaneInitialised();

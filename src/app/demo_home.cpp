@@ -1,0 +1,59 @@
+#include "app/demo_home.h"
+
+#include "profiles/memdata.h"
+#include "profiles/new_profile.h"
+#include "scan/acquisition/acquisition_error.h"
+#include "scan/acquisition/scanner_sources.h"
+
+namespace quorvane {
+namespace {
+
+struct TDemoProfile {
+  const char* title;
+  int farbe;
+  int dpi;
+  int color;  // Windows colour value 0x00BBGGRR
+  const char* pattern;
+  bool showPrefix;
+  const char* typStr;
+};
+
+constexpr TDemoProfile kDemoProfiles[] = {
+    {"Rechnungen", 1, 150, 0x3C14DC, "Rechnung_{Datum}_{Zähler}", false, ""},
+    {"Farbige Dokumente", 2, 100, 0x2E8B57, "Farbe_{Datum}_{Std}{Min}{Sec}", false, ""},
+    {"Graustufen Archiv", 3, 100, 0x8B4513, "Archiv_{Zähler}", true, "ARC"},
+};
+
+}  // namespace
+
+void AddDemoProfiles(TMemData& table, const QString& outputFolder) {
+  for (const TDemoProfile& demo : kDemoProfiles) {
+    InsertNewProfile(table);
+    table.SetValue(pfVantelTitel, QString::fromUtf8(demo.title));
+    table.SetValue(pfFarbe, demo.farbe);
+    table.SetValue(pfDPI, demo.dpi);
+    table.SetValue(pfVantelColor, demo.color);
+    table.SetValue(pfFolder, outputFolder);
+    table.SetValue(pfAutoFileNameVar, QString::fromUtf8(demo.pattern));
+    table.SetValue(pfShowPrefix, demo.showPrefix);
+    table.SetValue(pfTypStr, QString::fromUtf8(demo.typStr));
+    // The scanner's own area: the test scanner's is small, so a demo scan is quick.
+    table.SetValue(pfInputSize, 2);
+    table.SetValue(pfPreviewSize, 160);
+    table.Post();
+  }
+  table.First();
+}
+
+QString TestScannerDisplayName() {
+  try {
+    for (const QString& description : ListScannerDescriptions()) {
+      if (description.endsWith(QStringLiteral("(test:0)"))) return DisplayNameOf(description);
+    }
+  } catch (const TAcquisitionError&) {
+    // No SANE: the demo simply has no scanner chosen.
+  }
+  return {};
+}
+
+}  // namespace quorvane
