@@ -25,6 +25,9 @@ TEST(ProfileFileWriter, EmptyTableIsTheHeaderAndTheDescriptors) {
   EXPECT_EQ(file.size(), 433);
   EXPECT_TRUE(file.startsWith(kEmptyFileStart));
   EXPECT_EQ(file, ProfileFileBuilder(kLayout191).AllDescriptors().Bytes());
+  const TProfileFileContents loaded = ReadProfileFile(file);
+  EXPECT_TRUE(loaded.rows.empty());
+  EXPECT_FALSE(loaded.incomplete);
 }
 
 TEST(ProfileFileWriter, FirstProfileIsOneRecordOf89Bytes) {
