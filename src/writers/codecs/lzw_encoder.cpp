@@ -23,7 +23,8 @@ constexpr std::uint32_t kNoPrefix = ~std::uint32_t{0};
 // (tabulation hashing, which suits linear probing), and every slot keeps
 // its code's scatter value beside the code, so following a string costs one
 // load and one xor per byte; the check that the slot holds the wanted
-// string (owner_) is off that path. At most 3836 strings live in 8192 slots.
+// string (owner_) is off that path. At most 3836 strings live in 16384
+// slots, so probes stay short.
 class StringTable {
  public:
   static std::uint32_t ScatterCode(std::uint32_t code) { return (code * 0x9E3779B1u) >> (32 - kSlotBits); }
@@ -54,7 +55,7 @@ class StringTable {
   }
 
  private:
-  static constexpr int kSlotBits = 13;
+  static constexpr int kSlotBits = 14;
   static constexpr std::uint32_t kSlots = 1u << kSlotBits;
   static constexpr int kScatterShift = 16;
   static constexpr std::uint32_t kCodeMask = 0xFFF;
