@@ -19,12 +19,12 @@ constexpr int kFirstWidth = 9;
 constexpr std::uint32_t kNoPrefix = ~std::uint32_t{0};
 
 // Known strings as (prefix code, next byte) -> code, open addressing with
-// linear probing. The slot of a string is Scatter(prefix) ^ Scatter(byte)
-// (tabulation hashing, which suits linear probing), and every slot keeps
-// its code's scatter value beside the code, so following a string costs one
-// load and one xor per byte; the check that the slot holds the wanted
-// string (owner_) is off that path. At most 3836 strings live in 16384
-// slots, so probes stay short.
+// linear probing. The slot of a string is Scatter(prefix) ^ Scatter(byte),
+// each half scattered on its own so that neighbouring codes and byte values
+// spread out. Every slot keeps its code's scatter value beside the code, so
+// following a string costs one load and one xor per byte; the check that
+// the slot holds the wanted string (owner_) is off that path. At most 3836
+// strings live in 16384 slots, so probes stay short.
 class StringTable {
  public:
   static std::uint32_t ScatterCode(std::uint32_t code) { return (code * 0x9E3779B1u) >> (32 - kSlotBits); }
