@@ -10,6 +10,7 @@ namespace quorvane {
 namespace {
 
 using testing::AcquireAll;
+using testing::OpenSettledTestScanner;
 using testing::OpenTestScanner;
 using testing::SetOption;
 
@@ -138,7 +139,8 @@ class ReadStatus : public ::testing::TestWithParam<StatusCase> {};
 
 TEST_P(ReadStatus, BecomesTheUsersMessage) {
   const StatusCase c = GetParam();
-  auto source = SmallAreaScanner();
+  auto source = OpenSettledTestScanner();
+  SetOption(*source, "br-x", 20.0);
   source->Prepare(Settings(3, 50, 2));
   SetOption(*source, "read-return-value", QString::fromLatin1(c.ReadReturnValue));
   try {
@@ -161,8 +163,9 @@ INSTANTIATE_TEST_SUITE_P(
         StatusCase{"SANE_STATUS_ACCESS_DENIED", TAcquisitionErrorKind::DeviceError, "Scan Fehler: Access to resource has been denied"},
         StatusCase{"SANE_STATUS_NO_DOCS", TAcquisitionErrorKind::NoPaper, "Bitte legen Sie Papier ein."}));
 
-TEST(SaneAcquisition, JamInTheMiddleKeepsThePagesThatArrived) {
-  auto source = SmallAreaScanner();
+TEST(ReadStatusMidStack, JamKeepsThePagesThatArrived) {
+  auto source = OpenSettledTestScanner();
+  SetOption(*source, "br-x", 20.0);
   source->Prepare(Settings(1, 50, 2));
   std::vector<TPage> pages;
   const TAcquireOutcome outcome = source->Acquire([&](TPage&& page) {

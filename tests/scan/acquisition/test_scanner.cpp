@@ -2,23 +2,48 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <thread>
+
+#include "scan/acquisition/sane/sane_device.h"
 #include "scan/acquisition/scanner_sources.h"
 
 namespace quorvane::testing {
+namespace {
+
+class TSettlingDevice : public TSaneDevice {
+ public:
+  TSettlingDevice() : TSaneDevice(QStringLiteral("test:0")) {}
+  void Start() override {
+    TSaneDevice::Start();
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  }
+};
+
+void Reset(TDeviceSource& source) {
+  SetOption(source, "read-return-value", QStringLiteral("Default"));
+  SetOption(source, "test-picture", QStringLiteral("Solid black"));
+  SetOption(source, "source", QStringLiteral("Flatbed"));
+  SetOption(source, "mode", QStringLiteral("Gray"));
+  SetOption(source, "depth", 8);
+  SetOption(source, "resolution", 50);
+  SetOption(source, "tl-x", 0);
+  SetOption(source, "tl-y", 0);
+  SetOption(source, "br-x", 80);
+  SetOption(source, "br-y", 100);
+}
+
+}  // namespace
 
 std::unique_ptr<TDeviceSource> OpenTestScanner() {
   auto source = OpenScanner(QStringLiteral("test:0"));
-  // The backend keeps option values from one opening to the next within a process.
-  SetOption(*source, "read-return-value", QStringLiteral("Default"));
-  SetOption(*source, "test-picture", QStringLiteral("Solid black"));
-  SetOption(*source, "source", QStringLiteral("Flatbed"));
-  SetOption(*source, "mode", QStringLiteral("Gray"));
-  SetOption(*source, "depth", 8);
-  SetOption(*source, "resolution", 50);
-  SetOption(*source, "tl-x", 0);
-  SetOption(*source, "tl-y", 0);
-  SetOption(*source, "br-x", 80);
-  SetOption(*source, "br-y", 100);
+  Reset(*source);
+  return source;
+}
+
+std::unique_ptr<TDeviceSource> OpenSettledTestScanner() {
+  auto source = std::make_unique<TDeviceSource>(std::make_unique<TSettlingDevice>(), QStringLiteral("test:0"));
+  Reset(*source);
   return source;
 }
 
