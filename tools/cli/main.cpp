@@ -18,6 +18,8 @@ struct Command {
 
 constexpr Command kCommands[] = {
     {"profiles", quorvane::cli::RunProfilesCommand, "profiles --json"},
+    {"scan", quorvane::cli::RunScanCommand,
+     "scan --profile TITEL [--source folder:ORDNER|GER\u00c4T] [--name NAME] [--knr NUMMER] [--cancel]"},
 };
 
 int PrintUsage() {
