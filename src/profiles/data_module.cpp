@@ -37,10 +37,14 @@ void TDM::LoadProfiles() {
     if (file.error() != QFileDevice::NoError) throw TProfileReadError(file.errorString().toStdString());
     const TProfileFileContents contents = ReadProfileFile(bytes);
     if (contents.incomplete) {
-      keepOldFile_ = true;
       WriteLogMsg(QStringLiteral("Profile file %1 ends inside a record; it is kept before the table is saved")
                       .arg(profileFileName_));
     }
+    if (contents.valuesDropped) {
+      WriteLogMsg(QStringLiteral("Profile file %1 holds values the table cannot take; it is kept before the table is saved")
+                      .arg(profileFileName_));
+    }
+    keepOldFile_ = contents.incomplete || contents.valuesDropped;
     const int renumbered = MemData.LoadRows(contents.rows);
     if (renumbered > 0) {
       WriteLogMsg(QStringLiteral("Profile file %1: %2 profiles without their own ID got new numbers")

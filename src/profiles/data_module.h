@@ -19,7 +19,7 @@ class TDM {
   // A file that cannot be read leaves the table empty and throws
   // TProfileReadError; the file stays where it is until the table is first
   // written, and is then moved aside (see MoveAsideDamagedFile), as is a file
-  // whose last record was cut off. A first file that cannot be written throws
+  // whose last record was cut off or that holds values the table cannot take. A first file that cannot be written throws
   // TProfileWriteError. Failures are logged.
   void DataModuleCreate();
   // Posts pending changes and writes the table to the profile file. Throws

@@ -103,72 +103,108 @@ std::vector<TDescriptor> ReadDescriptors(TByteReader& reader, const TLayout& lay
   return descriptors;
 }
 
-struct TTextValue {
-  bool complete = true;               // false when the value runs past the end of the file
-  std::optional<QByteArrayView> text;  // nothing for null
+// A value as the file holds it, before it goes into a field.
+struct TRawValue {
+  bool present = false;  // false for null
+  QByteArrayView bytes;  // texts and memos
+  int number = 0;        // numbers and switches
 };
 
-TTextValue ReadText(TByteReader& reader, const TLayout& layout) {
+TRawValue PresentBytes(QByteArrayView bytes) {
+  TRawValue value;
+  value.present = true;
+  value.bytes = bytes;
+  return value;
+}
+
+std::optional<TRawValue> ReadText(TByteReader& reader, const TLayout& layout) {
   if (layout.textPresenceFlag) {
     const std::optional<quint8> flag = reader.TakeNumber<quint8>();
-    if (!flag) return {false, std::nullopt};
-    if (*flag == 0) return {};
+    if (!flag) return std::nullopt;
+    if (*flag == 0) return TRawValue{};
   }
   const std::optional<qint32> count = reader.TakeNumber<qint32>();
   const std::optional<QByteArrayView> body = count ? reader.Take(*count) : std::nullopt;
-  if (!body) return {false, std::nullopt};
-  if (layout.textPresenceFlag) return {true, body};
+  if (!body) return std::nullopt;
+  if (layout.textPresenceFlag) return PresentBytes(*body);
   // Older layouts count a terminating zero; a count of 0 or 1 is null.
-  if (body->size() <= 1) return {};
-  return {true, body->chopped(1)};
+  if (body->size() <= 1) return TRawValue{};
+  return PresentBytes(body->chopped(1));
 }
 
-// Reads one value into `row`; false when it runs past the end of the file.
-bool ReadValue(TByteReader& reader, const TLayout& layout, const TDescriptor& descriptor, TProfileValues& row) {
-  const bool kept = descriptor.field >= 0;
-  switch (descriptor.kind) {
-    case TFieldKind::Text: {
-      const TTextValue value = ReadText(reader, layout);
-      if (kept && value.text) {
-        const QByteArrayView text = *value.text;
-        row[descriptor.field] = DecodeWindows1252(text.first(std::min<qsizetype>(text.size(), descriptor.textLimit)));
-      }
-      return value.complete;
-    }
+// The next value of this kind; nothing when it runs past the end of the file.
+std::optional<TRawValue> ReadValue(TByteReader& reader, const TLayout& layout, TFieldKind kind) {
+  switch (kind) {
+    case TFieldKind::Text:
+      return ReadText(reader, layout);
     case TFieldKind::Memo: {
       const std::optional<qint32> count = reader.TakeNumber<qint32>();
       const std::optional<QByteArrayView> body = count ? reader.Take(*count) : std::nullopt;
-      if (!body) return false;
-      if (kept) {
-        row[descriptor.field] =
-            kProfileFields[descriptor.field].binary ? QVariant(body->toByteArray()) : QVariant(DecodeWindows1252(*body));
-      }
-      return true;
+      if (!body) return std::nullopt;
+      return PresentBytes(*body);
     }
     case TFieldKind::SmallInt:
     case TFieldKind::Integer:
     case TFieldKind::AutoInc:
     case TFieldKind::Boolean: {
-      bool present = true;
+      TRawValue value;
+      value.present = true;
       if (layout.presenceFlags) {
         const std::optional<quint8> flag = reader.TakeNumber<quint8>();
-        if (!flag) return false;
-        present = *flag != 0;
+        if (!flag) return std::nullopt;
+        value.present = *flag != 0;
       }
-      const std::optional<QByteArrayView> bytes = reader.Take(ValueWidth(descriptor.kind));
-      if (!bytes) return false;
-      if (!kept || !present) return true;
-      if (descriptor.kind == TFieldKind::Boolean) {
-        row[descriptor.field] = qFromLittleEndian<qint16>(bytes->data()) != 0;
-      } else if (descriptor.kind == TFieldKind::SmallInt) {
-        row[descriptor.field] = int{qFromLittleEndian<qint16>(bytes->data())};
-      } else {
-        row[descriptor.field] = int{qFromLittleEndian<qint32>(bytes->data())};
-      }
-      return true;
+      const std::optional<QByteArrayView> bytes = reader.Take(ValueWidth(kind));
+      if (!bytes) return std::nullopt;
+      value.number = kind == TFieldKind::Integer || kind == TFieldKind::AutoInc ? qFromLittleEndian<qint32>(bytes->data())
+                                                                               : qFromLittleEndian<qint16>(bytes->data());
+      return value;
     }
   }
   Q_UNREACHABLE();
+}
+
+// Puts a value into its field of `row`. False when some of it does not fit:
+// the descriptor has no field, or a text is longer than its field.
+bool StoreValue(const TDescriptor& descriptor, const TRawValue& value, TProfileValues& row) {
+  if (descriptor.field < 0) {
+    // An empty memo or text holds nothing to lose.
+    const bool fixedWidth = descriptor.kind != TFieldKind::Text && descriptor.kind != TFieldKind::Memo;
+    return !value.present || (!fixedWidth && value.bytes.isEmpty());
+  }
+  if (!value.present) return true;
+  QVariant& field = row[descriptor.field];
+  switch (descriptor.kind) {
+    case TFieldKind::Text: {
+      const qsizetype kept = std::min<qsizetype>(value.bytes.size(), descriptor.textLimit);
+      field = DecodeWindows1252(value.bytes.first(kept));
+      return kept == value.bytes.size();
+    }
+    case TFieldKind::Memo:
+      field = kProfileFields[descriptor.field].binary ? QVariant(value.bytes.toByteArray())
+                                                      : QVariant(DecodeWindows1252(value.bytes));
+      return true;
+    case TFieldKind::Boolean:
+      field = value.number != 0;
+      return true;
+    case TFieldKind::SmallInt:
+    case TFieldKind::Integer:
+    case TFieldKind::AutoInc:
+      field = value.number;
+      return true;
+  }
+  Q_UNREACHABLE();
+}
+
+// Reads one record into `row`; false when the file ends inside it.
+bool ReadRecord(TByteReader& reader, const TLayout& layout, const std::vector<TDescriptor>& descriptors,
+                TProfileValues& row, bool& valuesDropped) {
+  for (const TDescriptor& descriptor : descriptors) {
+    const std::optional<TRawValue> value = ReadValue(reader, layout, descriptor.kind);
+    if (!value) return false;
+    if (!StoreValue(descriptor, *value, row)) valuesDropped = true;
+  }
+  return true;
 }
 
 }  // namespace
@@ -187,10 +223,7 @@ TProfileFileContents ReadProfileFile(QByteArrayView bytes) {
   while (!reader.AtEnd()) {
     if (contents.rows.size() == kMaxProfiles) throw TProfileReadError("Too many records");
     TProfileValues row;
-    const bool complete = std::all_of(descriptors.begin(), descriptors.end(), [&](const TDescriptor& descriptor) {
-      return ReadValue(reader, layout, descriptor, row);
-    });
-    if (!complete) {
+    if (!ReadRecord(reader, layout, descriptors, row, contents.valuesDropped)) {
       contents.incomplete = true;
       break;
     }

@@ -14,12 +14,16 @@ inline constexpr int kMaxProfiles = 10000;
 struct TProfileFileContents {
   std::vector<TProfileValues> rows;  // in file order
   bool incomplete = false;           // the file ended inside a record, which was dropped
+  // Values the table cannot hold were left out: a field it does not have or
+  // has of another kind, a text longer than its field.
+  bool valuesDropped = false;
 };
 
 // Reads a profile file of any layout from 1.91 back to the files without a
-// header. A field the file lacks is null in every row; a descriptor the table
-// has no field of its kind for is skipped. Throws TProfileReadError with the
-// reason when the header or the descriptors cannot be read.
+// header. A field the file lacks is null in every row; the values of a
+// descriptor the table has no field of its kind for are skipped. Throws
+// TProfileReadError with the reason when the header or the descriptors cannot
+// be read.
 TProfileFileContents ReadProfileFile(QByteArrayView bytes);
 
 }  // namespace quorvane

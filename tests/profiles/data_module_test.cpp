@@ -144,6 +144,23 @@ TEST_F(DataModuleTest, FileCutInsideARecordIsKeptBesideTheSavedTable) {
   EXPECT_EQ(Files(), QStringList({"Vantel.dat", "Vantel.dat.defekt", "Vantel.log"}));
 }
 
+TEST_F(DataModuleTest, FileWithValuesTheTableCannotTakeIsKeptBesideTheSavedTable) {
+  const QByteArray newer = ProfileFileBuilder(kLayout191)
+                               .Le<qint32>(2)
+                               .Descriptor("ID", 4, 12)
+                               .Descriptor("Kommentar", 200, 1)
+                               .Value('A', 1)
+                               .Value('T', std::string("vom neueren Programm"))
+                               .Bytes();
+  WriteAll(Path("Vantel.dat"), newer);
+  TDM dm;
+  dm.DataModuleCreate();
+  EXPECT_EQ(dm.MemData.RecordCount(), 1);
+  dm.DataModuleDestroy();
+  EXPECT_EQ(ReadAll(Path("Vantel.dat.defekt")), newer);
+  EXPECT_TRUE(Log().contains("holds values the table cannot take"));
+}
+
 TEST_F(DataModuleTest, FailedWriteKeepsTheOldFileAndIsReported) {
   const QByteArray old = ThreeProfiles();
   WriteAll(Path("Vantel.dat"), old);

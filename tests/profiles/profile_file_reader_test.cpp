@@ -65,6 +65,7 @@ TEST_P(EveryLayout, ReadsTheSameProfile) {
   const QByteArray file = ProfileFileBuilder(GetParam()).AllDescriptors().Record(kSample).Record(kSample).Bytes();
   const TProfileFileContents contents = ReadProfileFile(file);
   EXPECT_FALSE(contents.incomplete);
+  EXPECT_FALSE(contents.valuesDropped);
   ASSERT_EQ(contents.rows.size(), 2u);
   ExpectRow(contents.rows[1], SampleValues());
 }
@@ -75,6 +76,7 @@ TEST_P(EveryLayout, CutsTextsLongerThanTheirSizeAndSkipsTheRest) {
   const QByteArray file = ProfileFileBuilder(GetParam()).AllDescriptors().Record(values).Bytes();
   const TProfileFileContents contents = ReadProfileFile(file);
   ASSERT_EQ(contents.rows.size(), 1u);
+  EXPECT_TRUE(contents.valuesDropped);
   TProfileValues expected = SampleValues();
   expected[pfTypStr] = QStringLiteral("ABCDEFGHIJ");
   ExpectRow(contents.rows[0], expected);
@@ -142,6 +144,38 @@ TEST(ProfileFileReader, MatchesDescriptorsByNameInAnyOrderAndCase) {
   expected[pfDPI] = 300;
   expected[pfVantelTitel] = QStringLiteral("Briefe");
   ExpectRow(contents.rows[0], expected);
+  EXPECT_TRUE(contents.valuesDropped);
+}
+
+TEST(ProfileFileReader, TellsWhetherValuesWereLeftOut) {
+  struct Case {
+    const char* what;
+    const char* name;
+    qint32 size;
+    quint16 type;
+    char kind;
+    FixtureValue value;
+    bool dropped;
+  };
+  const Case cases[] = {
+      {"unknown text, null", "Notiz", 20, 1, 'T', {}, false},
+      {"unknown text, empty", "Notiz", 20, 1, 'T', std::string(), false},
+      {"unknown text", "Notiz", 20, 1, 'T', std::string("x"), true},
+      {"unknown memo, empty", "Anhang", 0, 14, 'M', std::string(), false},
+      {"unknown memo", "Anhang", 0, 14, 'M', std::string("x"), true},
+      {"unknown number, null", "Zahl", 4, 3, 'I', {}, false},
+      {"unknown number", "Zahl", 4, 3, 'I', 0, true},
+      {"field of another kind", "DPI", 2, 2, 'S', 300, true},
+      {"text as long as its field", "TypStr", 10, 1, 'T', std::string("0123456789"), false},
+      {"text longer than its field", "TypStr", 12, 1, 'T', std::string("0123456789A"), true},
+  };
+  for (const Case& c : cases) {
+    const QByteArray file =
+        ProfileFileBuilder(kLayout191).Le<qint32>(1).Descriptor(c.name, c.size, c.type).Value(c.kind, c.value).Bytes();
+    const TProfileFileContents contents = ReadProfileFile(file);
+    ASSERT_EQ(contents.rows.size(), 1u) << c.what;
+    EXPECT_EQ(contents.valuesDropped, c.dropped) << c.what;
+  }
 }
 
 TEST(ProfileFileReader, FileEndingInsideARecordKeepsTheEarlierRecords) {
