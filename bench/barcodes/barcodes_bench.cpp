@@ -57,8 +57,8 @@ const TPageBitmap& Page(int mode) {
 }
 
 struct ReadyPage {
-  TLuminanceImage grey, negative;
-  std::vector<TPageRegion> regions;
+  TLuminanceImage grey;
+  TCodeRegions regions;
 };
 
 const ReadyPage& Ready(int mode) {
@@ -66,7 +66,7 @@ const ReadyPage& Ready(int mode) {
   auto it = ready.find(mode);
   if (it == ready.end()) {
     TLuminanceImage grey = PageLuminance(Page(mode).View());
-    ReadyPage r{grey, NegativeLuminance(grey), MatrixCodeRegions(grey)};
+    ReadyPage r{grey, FindCodeRegions(grey)};
     it = ready.emplace(mode, std::move(r)).first;
   }
   return it->second;
@@ -84,7 +84,7 @@ std::set<std::string> Set(const QStringList& texts) {
   return set;
 }
 
-// Our whole reader: conversion, region search, both passes.
+// Our whole reader: grey conversion, region search, decoder passes.
 void BM_ReadPageCodes(benchmark::State& state) {
   const TPageView view = Page(int(state.range(0))).View();
   QStringList texts;
@@ -92,21 +92,20 @@ void BM_ReadPageCodes(benchmark::State& state) {
   CountMissed(state, Set(texts));
 }
 
-// The same decoder passes on buffers made ready beforehand: what the library costs.
+// The same decoder passes on a grey page and regions made ready beforehand.
 void BM_DecoderPassesOnReadyGrey(benchmark::State& state) {
   const ReadyPage& ready = Ready(int(state.range(0)));
   QStringList texts;
-  for (auto _ : state) texts = DecodeLuminance(ready.grey, ready.negative, ready.regions);
+  for (auto _ : state) texts = DecodeLuminance(ready.grey, ready.regions);
   CountMissed(state, Set(texts));
 }
 
-// Our pixel work alone: grey conversion, negative and region search.
+// Our pixel work before the decoder: grey conversion and region search.
 void BM_OurPixelWork(benchmark::State& state) {
   const TPageView view = Page(int(state.range(0))).View();
   for (auto _ : state) {
     const TLuminanceImage grey = PageLuminance(view);
-    benchmark::DoNotOptimize(NegativeLuminance(grey));
-    benchmark::DoNotOptimize(MatrixCodeRegions(grey));
+    benchmark::DoNotOptimize(FindCodeRegions(grey));
   }
 }
 
@@ -170,11 +169,19 @@ void BM_WritePagePDF(benchmark::State& state) {
   state.counters["pdf_KiB"] = double(bytes.size()) / 1024;
 }
 
+void BM_CodeRegions(benchmark::State& state) {
+  const ReadyPage& ready = Ready(int(state.range(0)));
+  for (auto _ : state) benchmark::DoNotOptimize(FindCodeRegions(ready.grey));
+  state.counters["matrix"] = double(ready.regions.matrix.size());
+  state.counters["dark_ground"] = double(ready.regions.darkGround.size());
+}
+
 // 0 = black and white, 1 = grey, 2 = colour.
 #define PAGE_MODES ->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)
 BENCHMARK(BM_ReadPageCodes) PAGE_MODES;
 BENCHMARK(BM_DecoderPassesOnReadyGrey) PAGE_MODES;
 BENCHMARK(BM_OurPixelWork) PAGE_MODES;
+BENCHMARK(BM_CodeRegions) PAGE_MODES;
 BENCHMARK(BM_BareZXingOnReadyGrey) PAGE_MODES;
 BENCHMARK(BM_ZBarOnReadyGrey) PAGE_MODES;
 BENCHMARK(BM_BlankPageTest) PAGE_MODES;

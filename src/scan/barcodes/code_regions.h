@@ -13,10 +13,19 @@ struct TPageRegion {
   int height = 0;
 };
 
-// Places on a page that may hold a square matrix code (Data Matrix, Aztec,
-// MaxiCode): compact, roughly square patches about half dark. The decoder's
-// detectors for these symbologies search outwards from the middle of the image
-// they get, so each region is centred on its patch, with room for its quiet zone.
-std::vector<TPageRegion> MatrixCodeRegions(const TLuminanceImage& image);
+// Where on a page the decoder's whole-page search needs help, from one pass
+// over the page's dark pixels in blocks.
+struct TCodeRegions {
+  // Compact, roughly square, about half-dark patches that may be a square
+  // matrix code (Data Matrix, Aztec, MaxiCode). The decoder's detectors for
+  // these search outwards from the middle of the image they get, so each
+  // region is centred on its patch with room for the quiet zone.
+  std::vector<TPageRegion> matrix;
+  // Mostly dark areas: the only places a code printed light on dark can be,
+  // since such a code needs a dark quiet zone around it.
+  std::vector<TPageRegion> darkGround;
+};
+
+TCodeRegions FindCodeRegions(const TLuminanceImage& image);
 
 }  // namespace quorvane

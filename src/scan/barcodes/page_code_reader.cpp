@@ -7,16 +7,20 @@
 #include <stdexcept>
 #include <vector>
 
-#include "scan/barcodes/matrix_code_regions.h"
+#include "scan/barcodes/code_regions.h"
 #include "scan/barcodes/page_luminance.h"
 
 namespace quorvane {
 
 namespace {
 
-ZXing::DecodeHints PageHints() {
+// The symbologies whose detectors search from the middle of the image only.
+constexpr auto kCentredFormats = ZXing::BarcodeFormat::DataMatrix | ZXing::BarcodeFormat::Aztec |
+                                 ZXing::BarcodeFormat::MaxiCode;
+
+ZXing::DecodeHints Hints(ZXing::BarcodeFormats formats) {
   ZXing::DecodeHints hints;
-  hints.setFormats(ZXing::BarcodeFormat::Any);
+  hints.setFormats(formats);
   hints.setTryHarder(true);
   hints.setTryRotate(true);
   // The library's own downscaling trips an assertion when it meets a linear
@@ -26,10 +30,10 @@ ZXing::DecodeHints PageHints() {
   return hints;
 }
 
-// The detectors of these symbologies search from the middle of the image only.
-ZXing::DecodeHints RegionHints() {
-  return PageHints().setFormats(ZXing::BarcodeFormat::DataMatrix | ZXing::BarcodeFormat::Aztec |
-                                ZXing::BarcodeFormat::MaxiCode);
+// On the whole page only the symbologies found anywhere; the others get regions of their own.
+ZXing::DecodeHints PageHints() {
+  return Hints(ZXing::BarcodeFormat::LinearCodes | ZXing::BarcodeFormat::QRCode | ZXing::BarcodeFormat::MicroQRCode |
+               ZXing::BarcodeFormat::PDF417);
 }
 
 // A code found once more by a later pass: same symbology and content, about
@@ -60,22 +64,30 @@ void AddNew(std::vector<TFoundCode>& found, ZXing::Results&& more, int dx, int d
   }
 }
 
-void ReadPasses(const TLuminanceImage& image, const std::vector<TPageRegion>& regions, std::vector<TFoundCode>& found) {
-  const ZXing::ImageView page(image.pixels.data(), image.width, image.height, ZXing::ImageFormat::Lum);
-  AddNew(found, ZXing::ReadBarcodes(page, PageHints()), 0, 0);
-  const ZXing::DecodeHints regionHints = RegionHints();
-  for (const TPageRegion& r : regions) {
-    AddNew(found, ZXing::ReadBarcodes(page.cropped(r.x, r.y, r.width, r.height), regionHints), r.x, r.y);
-  }
+ZXing::ImageView View(const TLuminanceImage& image) {
+  return {image.pixels.data(), image.width, image.height, ZXing::ImageFormat::Lum};
+}
+
+// Light codes on dark ground: the decoder reads the negative of the region.
+void ReadNegative(const TLuminanceImage& image, const TPageRegion& r, const ZXing::DecodeHints& hints,
+                  std::vector<TFoundCode>& found) {
+  const TLuminanceImage negative = NegativeLuminance(image, r.x, r.y, r.width, r.height);
+  AddNew(found, ZXing::ReadBarcodes(View(negative), hints), r.x, r.y);
 }
 
 }  // namespace
 
-QStringList DecodeLuminance(const TLuminanceImage& image, const TLuminanceImage& negative,
-                            const std::vector<TPageRegion>& regions) {
+QStringList DecodeLuminance(const TLuminanceImage& image, const TCodeRegions& regions) {
+  const ZXing::ImageView page = View(image);
+  const ZXing::DecodeHints centred = Hints(kCentredFormats);
+  const ZXing::DecodeHints any = Hints(ZXing::BarcodeFormat::Any);
   std::vector<TFoundCode> found;
-  ReadPasses(image, regions, found);
-  ReadPasses(negative, regions, found);
+  AddNew(found, ZXing::ReadBarcodes(page, PageHints()), 0, 0);
+  for (const TPageRegion& r : regions.matrix) {
+    AddNew(found, ZXing::ReadBarcodes(page.cropped(r.x, r.y, r.width, r.height), centred), r.x, r.y);
+  }
+  for (const TPageRegion& r : regions.matrix) ReadNegative(image, r, centred, found);
+  for (const TPageRegion& r : regions.darkGround) ReadNegative(image, r, any, found);
   QStringList texts;
   texts.reserve(static_cast<qsizetype>(found.size()));
   for (const TFoundCode& code : found) texts.append(QString::fromStdString(code.result.text()));
@@ -87,13 +99,13 @@ QStringList ReadPageCodes(const TPageView& page) {
     throw std::invalid_argument("page image is empty");
   }
   const TLuminanceImage luminance = PageLuminance(page);
-  return DecodeLuminance(luminance, NegativeLuminance(luminance), MatrixCodeRegions(luminance));
+  return DecodeLuminance(luminance, FindCodeRegions(luminance));
 }
 
 bool IsBarcodePluginAvailable() {
   try {
     const std::vector<std::uint8_t> white(16 * 16, 255);
-    ZXing::ReadBarcodes({white.data(), 16, 16, ZXing::ImageFormat::Lum}, PageHints());
+    ZXing::ReadBarcodes({white.data(), 16, 16, ZXing::ImageFormat::Lum}, Hints(ZXing::BarcodeFormat::Any));
     return true;
   } catch (const std::exception&) {
     return false;

@@ -5,7 +5,7 @@
 #include <functional>
 #include <vector>
 
-#include "scan/barcodes/matrix_code_regions.h"
+#include "scan/barcodes/code_regions.h"
 #include "scan/barcodes/page_luminance.h"
 #include "writers/common/page_bitmap.h"
 
@@ -19,11 +19,12 @@ using TPageCodeReader = std::function<QStringList(const TPageView& page)>;
 // rotation, dark on light and light on dark, on the whole page.
 QStringList ReadPageCodes(const TPageView& page);
 
-// The decoder's passes over a ready grey page: the whole page for every
-// symbology, then the matrix-code regions; the same over the negative, which
-// holds the codes printed light on dark. Codes already found are not repeated.
-QStringList DecodeLuminance(const TLuminanceImage& image, const TLuminanceImage& negative,
-                            const std::vector<TPageRegion>& regions);
+// The decoder's passes over a ready grey page: the whole page for the
+// symbologies found anywhere on it, the matrix-code regions for those found
+// only in the middle of an image, and the negative of the matrix-code and
+// dark-ground regions for codes printed light on dark. A code that a later
+// pass finds again at the same place is not repeated.
+QStringList DecodeLuminance(const TLuminanceImage& image, const TCodeRegions& regions);
 
 // The start-up check: true when the barcode library answers a call.
 bool IsBarcodePluginAvailable();

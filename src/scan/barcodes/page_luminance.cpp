@@ -54,10 +54,13 @@ TLuminanceImage PageLuminance(const TPageView& page) {
   return image;
 }
 
-TLuminanceImage NegativeLuminance(const TLuminanceImage& image) {
-  TLuminanceImage negative{std::vector<std::uint8_t>(image.pixels.size()), image.width, image.height};
-  std::transform(image.pixels.begin(), image.pixels.end(), negative.pixels.begin(),
-                 [](std::uint8_t v) { return static_cast<std::uint8_t>(255 - v); });
+TLuminanceImage NegativeLuminance(const TLuminanceImage& image, int x, int y, int width, int height) {
+  TLuminanceImage negative{std::vector<std::uint8_t>(std::size_t(width) * std::size_t(height)), width, height};
+  for (int row = 0; row < height; ++row) {
+    const std::uint8_t* from = image.pixels.data() + std::size_t(image.width) * std::size_t(y + row) + x;
+    std::transform(from, from + width, negative.pixels.data() + std::size_t(width) * std::size_t(row),
+                   [](std::uint8_t v) { return static_cast<std::uint8_t>(255 - v); });
+  }
   return negative;
 }
 

@@ -19,7 +19,8 @@ struct TLuminanceImage {
 // (R*77 + G*150 + B*29) / 256, so a grey page keeps its grey values.
 TLuminanceImage PageLuminance(const TPageView& page);
 
-// Light turned into dark and back, for codes printed light on dark.
-TLuminanceImage NegativeLuminance(const TLuminanceImage& image);
+// The part of `image` at (x, y) with light turned into dark and back, for
+// codes printed light on dark. The part must lie within the image.
+TLuminanceImage NegativeLuminance(const TLuminanceImage& image, int x, int y, int width, int height);
 
 }  // namespace quorvane
