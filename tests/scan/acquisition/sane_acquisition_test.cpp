@@ -10,7 +10,6 @@ namespace quorvane {
 namespace {
 
 using testing::AcquireAll;
-using testing::OpenSettledTestScanner;
 using testing::OpenTestScanner;
 using testing::SetOption;
 
@@ -88,14 +87,16 @@ INSTANTIATE_TEST_SUITE_P(Modes, FeederRunInMode,
 
 TEST(SaneAcquisition, ScansAtTheProfilesResolution) {
   for (int dpi : {70, 150, 400}) {
-    auto source = SmallAreaScanner();
+    auto source = OpenTestScanner();
+    SetOption(*source, "br-x", 10.0);
+    SetOption(*source, "br-y", 10.0);
     source->Prepare(Settings(3, dpi, 2));
     const testing::TAcquired run = AcquireAll(*source);
     ASSERT_FALSE(run.Pages.empty());
     const TPage& page = run.Pages.front();
     EXPECT_EQ(page.Params.DpiX, dpi);
     EXPECT_EQ(page.Params.DpiY, dpi);
-    EXPECT_NEAR(page.Bitmap.Width(), Pixels(20, dpi), 1) << dpi;
+    EXPECT_NEAR(page.Bitmap.Width(), Pixels(10, dpi), 1) << dpi;
   }
 }
 
@@ -139,7 +140,7 @@ class ReadStatus : public ::testing::TestWithParam<StatusCase> {};
 
 TEST_P(ReadStatus, BecomesTheUsersMessage) {
   const StatusCase c = GetParam();
-  auto source = OpenSettledTestScanner();
+  auto source = OpenTestScanner();
   SetOption(*source, "br-x", 20.0);
   source->Prepare(Settings(3, 50, 2));
   SetOption(*source, "read-return-value", QString::fromLatin1(c.ReadReturnValue));
@@ -164,7 +165,7 @@ INSTANTIATE_TEST_SUITE_P(
         StatusCase{"SANE_STATUS_NO_DOCS", TAcquisitionErrorKind::NoPaper, "Bitte legen Sie Papier ein."}));
 
 TEST(ReadStatusMidStack, JamKeepsThePagesThatArrived) {
-  auto source = OpenSettledTestScanner();
+  auto source = OpenTestScanner();
   SetOption(*source, "br-x", 20.0);
   source->Prepare(Settings(1, 50, 2));
   std::vector<TPage> pages;

@@ -6,7 +6,6 @@
 #include <thread>
 
 #include "scan/acquisition/sane/sane_device.h"
-#include "scan/acquisition/scanner_sources.h"
 
 namespace quorvane::testing {
 namespace {
@@ -16,7 +15,7 @@ class TSettlingDevice : public TSaneDevice {
   TSettlingDevice() : TSaneDevice(QStringLiteral("test:0")) {}
   void Start() override {
     TSaneDevice::Start();
-    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
   }
 };
 
@@ -36,12 +35,6 @@ void Reset(TDeviceSource& source) {
 }  // namespace
 
 std::unique_ptr<TDeviceSource> OpenTestScanner() {
-  auto source = OpenScanner(QStringLiteral("test:0"));
-  Reset(*source);
-  return source;
-}
-
-std::unique_ptr<TDeviceSource> OpenSettledTestScanner() {
   auto source = std::make_unique<TDeviceSource>(std::make_unique<TSettlingDevice>(), QStringLiteral("test:0"));
   Reset(*source);
   return source;

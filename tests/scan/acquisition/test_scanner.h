@@ -7,14 +7,12 @@
 
 namespace quorvane::testing {
 
-// SANE's test backend, first device, as the program opens a scanner.
+// SANE's test backend, first device, reset to its configured options.
+// The backend cancels its reader thread asynchronously at the end of every
+// frame; caught inside the allocator, the thread leaves it locked and the
+// process hangs later. So each start waits until the reader has written the
+// whole frame and ended: tests keep frames below a pipe buffer (64 KiB).
 std::unique_ptr<TDeviceSource> OpenTestScanner();
-
-// The same device for scans that end in an error. The backend's reader thread
-// is cancelled asynchronously when a scan is cancelled; cancelled while it
-// still allocates its buffer, it leaves the allocator locked and the process
-// hangs. This one lets the reader settle after each start first.
-std::unique_ptr<TDeviceSource> OpenSettledTestScanner();
 
 void SetOption(TDeviceSource& source, const char* name, const QString& text);
 void SetOption(TDeviceSource& source, const char* name, double value);
