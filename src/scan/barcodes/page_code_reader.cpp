@@ -98,7 +98,10 @@ QStringList ReadPageCodes(const TPageView& page) {
   if (page.data == nullptr || page.width <= 0 || page.height <= 0) {
     throw std::invalid_argument("page image is empty");
   }
-  const TLuminanceImage luminance = PageLuminance(page);
+  // Kept from page to page: a batch reads page after page of the same size,
+  // and memory handed back to the system would have to be faulted in again.
+  thread_local TLuminanceImage luminance;
+  PageLuminance(page, luminance);
   return DecodeLuminance(luminance, FindCodeRegions(luminance));
 }
 

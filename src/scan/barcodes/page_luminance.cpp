@@ -40,6 +40,11 @@ void BGRRowToLuminance(const std::uint8_t* bgr, int width, std::uint8_t* grey) {
 
 TLuminanceImage PageLuminance(const TPageView& page) {
   TLuminanceImage image;
+  PageLuminance(page, image);
+  return image;
+}
+
+void PageLuminance(const TPageView& page, TLuminanceImage& image) {
   image.width = page.width;
   image.height = page.height;
   image.pixels.resize(static_cast<std::size_t>(page.width) * static_cast<std::size_t>(page.height));
@@ -51,7 +56,6 @@ TLuminanceImage PageLuminance(const TPageView& page) {
       BGRRowToLuminance(page.Row(y), page.width, grey);
     }
   }
-  return image;
 }
 
 TLuminanceImage NegativeLuminance(const TLuminanceImage& image, int x, int y, int width, int height) {

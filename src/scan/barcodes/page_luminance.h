@@ -18,6 +18,8 @@ struct TLuminanceImage {
 // Black/white pixels become 0 and 255; colour pixels get their luminance
 // (R*77 + G*150 + B*29) / 256, so a grey page keeps its grey values.
 TLuminanceImage PageLuminance(const TPageView& page);
+// The same into `image`, whose memory is reused when it is large enough.
+void PageLuminance(const TPageView& page, TLuminanceImage& image);
 
 // The part of `image` at (x, y) with light turned into dark and back, for
 // codes printed light on dark. The part must lie within the image.
