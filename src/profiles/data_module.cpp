@@ -63,9 +63,11 @@ void TDM::SaveProfiles() {
   const QByteArray bytes = WriteProfileFile(MemData.Rows());
   try {
     if (keepOldFile_) {
-      const QString movedTo = MoveAsideDamagedFile(profileFileName_);
+      keptFileName_ = MoveAsideDamagedFile(profileFileName_);
       keepOldFile_ = false;
-      if (!movedTo.isEmpty()) WriteLogMsg(QStringLiteral("Profile file %1 moved to %2").arg(profileFileName_, movedTo));
+      if (!keptFileName_.isEmpty()) {
+        WriteLogMsg(QStringLiteral("Profile file %1 moved to %2").arg(profileFileName_, keptFileName_));
+      }
     }
     WriteFileAtomically(profileFileName_, bytes);
   } catch (const TProfileWriteError& error) {

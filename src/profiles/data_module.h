@@ -27,6 +27,9 @@ class TDM {
   void DataModuleDestroy();
 
   const QString& ProfileFileName() const { return profileFileName_; }
+  // Where the old profile file was moved before the table was written over
+  // it; empty when it was not.
+  const QString& KeptFileName() const { return keptFileName_; }
 
   TMemData MemData;
   TMemDataField MemDataID{MemData, pfID};
@@ -60,6 +63,7 @@ class TDM {
   QString profileFileName_;
   // The file on disk holds what the table does not: keep it before writing.
   bool keepOldFile_ = false;
+  QString keptFileName_;
 };
 
 }  // namespace quorvane

@@ -152,6 +152,20 @@ TEST_F(CliProfilesTest, UnreadableFileIsReportedAndLeftAlone) {
   EXPECT_EQ(Files(), QStringList({"Vantel.dat", "Vantel.log"}));
 }
 
+TEST_F(CliProfilesTest, FileCutInsideAProfileIsShownAndKeptAside) {
+  const QByteArray cut =
+      ProfileFileBuilder(kLayout191).AllDescriptors().Record(FullProfile()).Record(SparseProfile(true)).Bytes().chopped(3);
+  WriteProfileFile(cut);
+  const CliResult result = Run({"profiles", "--json"});
+  EXPECT_EQ(result.exitCode, 0);
+  EXPECT_EQ(QJsonDocument::fromJson(result.out).array().size(), 1);
+  EXPECT_TRUE(result.err.contains(home_.filePath("Vantel.dat.defekt").toUtf8())) << result.err.toStdString();
+  EXPECT_EQ(Files(), QStringList({"Vantel.dat", "Vantel.dat.defekt", "Vantel.log"}));
+  QFile kept(home_.filePath("Vantel.dat.defekt"));
+  ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+  EXPECT_EQ(kept.readAll(), cut);
+}
+
 TEST_F(CliProfilesTest, FailedSaveAtTheEndIsReportedAndKeepsTheFile) {
   ProfileFileBuilder file(kLayout191);
   file.AllDescriptors();

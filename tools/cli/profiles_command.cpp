@@ -93,6 +93,10 @@ int RunProfilesCommand(const QStringList& args) {
     err << "quorvane-cli: Die Profile wurden nicht gespeichert: " << QString::fromUtf8(error.what()) << "\n";
     return kSaveFailed;
   }
+  if (!dm.KeptFileName().isEmpty()) {
+    err << "quorvane-cli: Die Profildatei war nicht vollständig lesbar; das Original liegt in " << dm.KeptFileName()
+        << "\n";
+  }
   return 0;
 }
 
