@@ -10,6 +10,7 @@
 #include "app/log.h"
 #include "profiles/windows1252.h"
 #include "scan/pixels_to_points.h"
+#include "writers/pdf/pdf_document_writer.h"
 #include "writers/tiff/tiff_document.h"
 
 namespace quorvane {
@@ -26,7 +27,11 @@ void WriteTiff(std::vector<TPage*>& pages, const QString& path) {
     throw std::runtime_error("the save was aborted");
 }
 
-void WritePdf(std::vector<TPage*>&, const QString&) { throw std::runtime_error("PDF output not available yet"); }
+void WritePdf(std::vector<TPage*>& pages, const QString& path) {
+  TMultiPageIO io;
+  io.Pages = pages;
+  SaveToFilePDF(QFile::encodeName(path).toStdString(), io, false);
+}
 
 // The save step: the writer for the format, framed by the log lines.
 TSaveResult SaveDocument(std::vector<TPage*>& pages, const QString& targetPath, bool saveAsTif) {

@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include <cstdlib>
+
 #include "app/log.h"
 #include "document_page.h"
 #include "libtiff_oracle.h"
@@ -121,14 +123,25 @@ TEST_F(DocumentSaver, EmptyPageListGivesAnEmptyFile) {
   EXPECT_EQ(QFileInfo(result.Path).size(), 0);
 }
 
-TEST_F(DocumentSaver, PdfIsAClearErrorUntilItsWriterArrives) {
+TEST_F(DocumentSaver, PdfDocumentGetsGroup4AndJpegPagesTitleAndCreator) {
   TPageList list;
-  list.AddPage(MakeDocumentPage(64, 64, TPageKind::BlackWhite));
+  list.AddPage(MakeDocumentPage(2480, 3508, TPageKind::BlackWhite));
+  list.AddPage(MakeDocumentPage(320, 240, TPageKind::Grey, 72));
   const TSaveResult result = SaveAllPages(list, Target("Rechnung.pdf"), TSaveOptions{false, osAuto});
-  EXPECT_FALSE(result.Ok());
-  EXPECT_EQ(result.Error, "PDF output not available yet");
-  EXPECT_EQ(LogTexts(), (QStringList{"Prepare save " + result.Path, "Save Error PDF output not available yet"}));
-  EXPECT_FALSE(QFileInfo::exists(result.Path));
+  ASSERT_TRUE(result.Ok()) << result.Error.toStdString();
+  EXPECT_EQ(result.Path, Target("Rechnung.pdf"));
+  EXPECT_EQ(LogTexts(), (QStringList{"Prepare save " + result.Path, "Save to " + result.Path}));
+  EXPECT_EQ(std::system(("qpdf --check " + result.Path.toStdString() + " >/dev/null").c_str()), 0);
+
+  QFile file(result.Path);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const QByteArray pdf = file.readAll();
+  EXPECT_TRUE(pdf.contains("/Title (Rechnung.pdf)\n/Creator (Kestrow's Quorvane 3)\n"));
+  EXPECT_TRUE(pdf.contains("/MediaBox [0 0 595 842 ]"));
+  EXPECT_TRUE(pdf.contains("/MediaBox [0 0 320 240 ]"));
+  EXPECT_TRUE(pdf.contains("/Filter /CCITTFaxDecode\n/DecodeParms << /K -1\n"));
+  EXPECT_TRUE(pdf.contains("/Filter /DCTDecode\n/ColorSpace /DeviceRGB\n"));
+  EXPECT_TRUE(pdf.contains("/Count 2\n"));
 }
 
 TEST_F(DocumentSaver, FailureIsReportedAndLeavesNoPartialDocument) {
