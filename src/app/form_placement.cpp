@@ -60,7 +60,8 @@ void RestoreFormPlacement(QWidget& form) {
   }
   const QRect outer(*sides[0], *sides[1], *sides[2] - *sides[0], *sides[3] - *sides[1]);
   // The store holds the outer rectangle; the frame the window system adds
-  // comes off the client size.
+  // comes off the client size, and is known once the native window exists.
+  form.winId();
   const QSize frame = form.frameGeometry().size() - form.geometry().size();
   form.setWindowState(form.windowState() & ~(Qt::WindowMaximized | Qt::WindowFullScreen));
   form.move(outer.topLeft());

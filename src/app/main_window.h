@@ -59,6 +59,7 @@ class TMainFm : public QMainWindow, public TScanJobUi {
   TMemDataModel& MemDataModel() const { return *memDataModel_; }
   TUpdateCheck& UpdateCheck() const { return *updateCheck_; }
   QTimer& UpdateTimer() { return updateTimer_; }
+  QTimer& ScanTimer() { return scanTimer_; }
 
   // TScanJobUi
   void ShowStatus(const QString& text) override;

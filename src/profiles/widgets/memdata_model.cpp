@@ -19,10 +19,14 @@ QVariant TMemDataModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant TMemDataModel::headerData(int section, Qt::Orientation orientation, int role) const {
-  if (role != Qt::DisplayRole || orientation != Qt::Horizontal || section < 0 || section >= kProfileFieldCount) {
-    return QAbstractTableModel::headerData(section, orientation, role);
+  if (role != Qt::DisplayRole) return {};
+  if (orientation == Qt::Vertical) {
+    // The row indicator: a mark at the current row.
+    return section == CurrentRow() ? QStringLiteral("\u25B6") : QString();
   }
-  return QString::fromLatin1(kProfileFields[static_cast<std::size_t>(section)].name);
+  if (section < 0 || section >= kProfileFieldCount) return {};
+  const QString& caption = captions_[static_cast<std::size_t>(section)];
+  return caption.isEmpty() ? QString::fromLatin1(kProfileFields[static_cast<std::size_t>(section)].name) : caption;
 }
 
 int TMemDataModel::CurrentRow() const {

@@ -2,6 +2,7 @@
 
 #include <QAbstractTableModel>
 
+#include <array>
 #include <vector>
 
 #include "profiles/memdata.h"
@@ -22,6 +23,9 @@ class TMemDataModel : public QAbstractTableModel {
   int columnCount(const QModelIndex& parent = QModelIndex()) const override;
   QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
   QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+
+  // The caption a view shows above a field's column; the field name without one.
+  void SetColumnCaption(TProfileField field, const QString& caption) { captions_[field] = caption; }
 
   TMemData& Table() { return table_; }
   // The model row of the table's current row; -1 without one.
@@ -45,6 +49,7 @@ class TMemDataModel : public QAbstractTableModel {
  private:
   TMemData& table_;
   std::vector<TProfileValues> rows_;
+  std::array<QString, kProfileFieldCount> captions_;
 };
 
 }  // namespace quorvane

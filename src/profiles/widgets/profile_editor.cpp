@@ -14,7 +14,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QShortcut>
+#include <QKeyEvent>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QStyle>
@@ -65,6 +65,7 @@ TProfileEditor::TProfileEditor(TMemDataModel& model, QWidget* parent) : QWidget(
   grid_ = new QTableView(this);
   grid_->setObjectName(QStringLiteral("cxGrid"));
   grid_->setFixedWidth(kGridWidth);
+  model_.SetColumnCaption(pfVantelTitel, QStringLiteral("Button"));
   grid_->setModel(&model_);
   for (int column = 0; column < kProfileFieldCount; ++column) grid_->setColumnHidden(column, column != pfVantelTitel);
   grid_->horizontalHeader()->setSectionResizeMode(pfVantelTitel, QHeaderView::Stretch);
@@ -77,15 +78,16 @@ TProfileEditor::TProfileEditor(TMemDataModel& model, QWidget* parent) : QWidget(
   grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   grid_->setSelectionMode(QAbstractItemView::SingleSelection);
   grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
-  for (const QKeySequence& keys : {QKeySequence(Qt::Key_Delete), QKeySequence(Qt::CTRL | Qt::Key_Delete)}) {
-    auto* shortcut = new QShortcut(keys, grid_, nullptr, nullptr, Qt::WidgetShortcut);
-    connect(shortcut, &QShortcut::activated, this, &TProfileEditor::DeleteCurrentProfile);
-  }
+  grid_->installEventFilter(this);
   layout->addWidget(grid_);
 
   auto* box = new QGroupBox(QStringLiteral("Einstellungen"), this);
   box->setObjectName(QStringLiteral("SettingsGroupBox"));
   box->setMinimumSize(530, 620);
+  // The positions below were laid out for a small font.
+  QFont small = box->font();
+  small.setPointSizeF(8);
+  box->setFont(small);
   auto* boxHolder = new QVBoxLayout();
   boxHolder->setContentsMargins(10, 10, 10, 10);
   boxHolder->addWidget(box, 0, Qt::AlignLeft | Qt::AlignTop);
@@ -167,23 +169,22 @@ void TProfileEditor::BuildControls(QGroupBox* box) {
     const char* text;
     TProfileField field;
     int top;
+    int right;  // where the label of the row's other editor begins
   };
   const TCheckRow checks[] = {
-      {"Delete1StPageCheckBox", "Lösche Barcode Seite", pfDelete1StPage, 312},
-      {"DuplexCheckBox", "Duplex", pfDuplex, 337},
-      {"ShowPrefixCheckBox", "Zeige Prefix", pfShowPrefix, 362},
-      {"ScanBarCodeCheckBox", "Scan Barcode als Dateiname", pfScanBarCode, 387},
-      {"StapelCheckbox", "Barcode Stapel Bearbeitung", pfStapel, 412},
-      {"BlankPagesCheckBox", "Lösche Leerseiten", pfRemoveBlankPage, 437},
-      {"SaveAsTifCheckBox", "Speicher als Tiff", pfSaveAsTif, 462},
-      {"ShowFilenameCheckBox", "Zeige Dateiname", pfShowFilename, 487},
+      {"Delete1StPageCheckBox", "Lösche Barcode Seite", pfDelete1StPage, 312, 189},
+      {"DuplexCheckBox", "Duplex", pfDuplex, 337, 174},
+      {"ShowPrefixCheckBox", "Zeige Prefix", pfShowPrefix, 362, 173},
+      {"ScanBarCodeCheckBox", "Scan Barcode als Dateiname", pfScanBarCode, 387, 300},
+      {"StapelCheckbox", "Barcode Stapel Bearbeitung", pfStapel, 412, 300},
+      {"BlankPagesCheckBox", "Lösche Leerseiten", pfRemoveBlankPage, 437, 162},
+      {"SaveAsTifCheckBox", "Speicher als Tiff", pfSaveAsTif, 462, 148},
+      {"ShowFilenameCheckBox", "Zeige Dateiname", pfShowFilename, 487, 148},
   };
   for (const TCheckRow& row : checks) {
     auto* check = new QCheckBox(QString::fromUtf8(row.text), box);
     check->setObjectName(QString::fromLatin1(row.name));
-    // Rows with an editor on the right leave it room.
-    const bool sharesRow = row.field != pfScanBarCode && row.field != pfStapel;
-    Place(check, 26, row.top, sharesRow ? 122 : 300);
+    Place(check, 26, row.top, row.right - 26);
     BindCheck(check, row.field);
     if (row.field == pfStapel) stapelCheckbox_ = check;
   }
@@ -292,6 +293,18 @@ void TProfileEditor::BindCombo(QComboBox* combo, TProfileField field) {
     const int index = model_.FieldValue(field).toInt();
     combo->setCurrentIndex(index >= 0 && index < combo->count() ? index : 0);
   });
+}
+
+bool TProfileEditor::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == grid_ && event->type() == QEvent::KeyPress) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() == Qt::Key_Delete &&
+        (key->modifiers() == Qt::NoModifier || key->modifiers() == Qt::ControlModifier)) {
+      DeleteCurrentProfile();
+      return true;
+    }
+  }
+  return QWidget::eventFilter(watched, event);
 }
 
 void TProfileEditor::SetAddAction(QAction* action) {

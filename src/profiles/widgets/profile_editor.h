@@ -53,6 +53,10 @@ class TProfileEditor : public QWidget {
   // The grid's Delete key: deletes the current profile after a confirmation.
   void DeleteCurrentProfile();
 
+ protected:
+  // The grid's Delete key, alone or with Ctrl.
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  signals:
   // "Öffne Scanner Einstellungen".
   void ScannerSettingsRequested();

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -118,9 +119,10 @@ TTileBoard::TTileBoard(const QString& title, QWidget* parent) : QStackedWidget(p
   header->setContentsMargins(8, 8, 8, 0);
   backButton_ = new QToolButton(detail_);
   backButton_->setObjectName(QStringLiteral("BackButton"));
-  backButton_->setArrowType(Qt::LeftArrow);
+  backButton_->setIcon(style()->standardIcon(QStyle::SP_ArrowBack));
+  backButton_->setToolTip(QStringLiteral("Zurück"));
   backButton_->setAutoRaise(true);
-  backButton_->setIconSize(QSize(24, 24));
+  backButton_->setIconSize(QSize(28, 28));
   connect(backButton_, &QToolButton::clicked, this, [this] { DeactivateDetail(); });
   header->addWidget(backButton_);
   detailCaption_ = new QLabel(detail_);
