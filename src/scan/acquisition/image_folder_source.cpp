@@ -41,8 +41,9 @@ TAcquireOutcome TImageFolderSource::Acquire(const TPageArrived& pageArrived) {
 
   TAcquireOutcome outcome;
   for (const QString& file : files) {
+    TPage page;
     try {
-      pageArrived(ReadImageFile(dir.filePath(file), ModeOfFarbe(farbe_)));
+      page = ReadImageFile(dir.filePath(file), ModeOfFarbe(farbe_));
     } catch (const std::runtime_error& error) {
       // Like a jam: the sheets before stay, the rest of the stack is not read.
       const TAcquisitionError failure(TAcquisitionErrorKind::DeviceError, QString::fromLocal8Bit(error.what()));
@@ -50,7 +51,9 @@ TAcquireOutcome TImageFolderSource::Acquire(const TPageArrived& pageArrived) {
       outcome.Interrupted = failure;
       return outcome;
     }
+    // The receiver's own errors are not the folder's: they go to the caller as they are.
     ++outcome.PageCount;
+    pageArrived(std::move(page));
   }
   return outcome;
 }
