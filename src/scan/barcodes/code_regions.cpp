@@ -17,7 +17,7 @@ constexpr int kMinPatchPermille = 350;
 constexpr int kMinSolidPatchPermille = 300;
 constexpr int kMaxPatchPermille = 750;
 constexpr int kMinFillPermille = 500;
-constexpr int kMinSolidFillPermille = 800;
+constexpr int kMinSolidFillPermille = 750;
 // Ground dark enough to carry a light code.
 constexpr int kMinDarkGroundPermille = 600;
 // Largest patch taken for a matrix code, in blocks (about 70 mm).
