@@ -79,7 +79,7 @@ TAcquireOutcome TDeviceSource::Acquire(const TPageArrived& pageArrived) {
   for (;;) {
     try {
       device_->Start();
-      TPage page = ReadFrame(*device_, scan.DpiX, scan.DpiY);
+      TPage page = ReadFrame(*device_, scan.DpiX, scan.DpiY, staging_);
       ++outcome.PageCount;
       pageArrived(std::move(page));
     } catch (const TDeviceStatusError& error) {

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
+#include <vector>
 
 #include "scan/acquisition/acquisition_source.h"
 #include "scan/acquisition/device_options.h"
@@ -35,6 +37,7 @@ class TDeviceSource : public TAcquisitionSource {
   TDeviceOptions options_;
   QString description_;
   int requestedDpi_;
+  std::vector<std::uint8_t> staging_;  // the read buffer, reused from page to page
 };
 
 template <class Editor>
