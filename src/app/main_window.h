@@ -50,7 +50,6 @@ class TMainFm : public QMainWindow, public TScanJobUi {
   void ScanTimerTimer();
 
   bool ScanInProgress() const;
-  const TBackupSettings& BackupSettings() const { return backup_; }
 
   TTileBoard& TileBoard() const { return *dxTileControl_; }
   TTileItem& SettingsTile() const { return *dxTileControl1Item2_; }

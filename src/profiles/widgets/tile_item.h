@@ -33,7 +33,6 @@ class TTileItem : public QAbstractButton {
   void SetColor(const QColor& color);
   QColor Color() const;
   void SetPicture(const QPixmap& picture);
-  void SetTextFont(const QFont& font) { textFont_ = font; }
 
   // Runs after the detail page has been opened.
   std::function<void(TTileItem&)> OnActivateDetail;

@@ -87,6 +87,11 @@ TEST(WindowInXvfb, TileClickScansTheStackAndSavesTheNamedPdf) {
     SaveScreenshot(window, QStringLiteral("scan-view"));
     SaveScreenshot(dialog, QStringLiteral("file-name-dialog"));
     EXPECT_EQ(QApplication::focusWidget(), dialog.KnrTextEdit());
+    // While the job runs, neither closing the window nor going back leaves the scan view.
+    EXPECT_FALSE(window.close());
+    EXPECT_FALSE(window.TileBoard().DeactivateDetail());
+    EXPECT_EQ(window.TileBoard().ActiveDetailTile(), tile);
+    ASSERT_EQ(QApplication::focusWidget(), dialog.KnrTextEdit());
     QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("4711"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     EXPECT_TRUE(dialog.isVisible()) << "Enter in the customer number field closed the dialog";
