@@ -148,9 +148,16 @@ void BM_ZBarOnReadyGrey(benchmark::State& state) {
   CountMissed(state, found);
 }
 
+// A document page: the test stops as soon as the page cannot be blank.
 void BM_BlankPageTest(benchmark::State& state) {
   const TPageView view = Page(int(state.range(0))).View();
   for (auto _ : state) benchmark::DoNotOptimize(IsBlankPage(view, 0.005));
+}
+
+// A blank page is read to its end.
+void BM_BlankPageTestOnBlankPage(benchmark::State& state) {
+  const TPageBitmap page = testing::DrawBlankPage(kDpi, TFixtureColour(state.range(0)));
+  for (auto _ : state) benchmark::DoNotOptimize(IsBlankPage(page.View(), 0.005));
 }
 
 // The page written as a one-page PDF document as document saving codes it:
@@ -186,6 +193,7 @@ BENCHMARK(BM_CodeRegions) PAGE_MODES;
 BENCHMARK(BM_BareZXingOnReadyGrey) PAGE_MODES;
 BENCHMARK(BM_ZBarOnReadyGrey) PAGE_MODES;
 BENCHMARK(BM_BlankPageTest) PAGE_MODES;
+BENCHMARK(BM_BlankPageTestOnBlankPage) PAGE_MODES;
 BENCHMARK(BM_WritePagePDF) PAGE_MODES;
 
 }  // namespace
