@@ -84,30 +84,57 @@ int TFakeDevice::SetValue(int index, const TOptionValue& value) {
   return 0;
 }
 
+int TFakeDevice::SampleAt(int x, int y, int c, SANE_Frame format) {
+  if (format == SANE_FRAME_GRAY) return (x + y) & 0xFF;
+  return c == 0 ? x & 0xFF : c == 1 ? y & 0xFF : 128;
+}
+
 void TFakeDevice::Start() {
   ++Starts;
   if (FailAtPage && *FailAtPage == Starts) throw TDeviceStatusError(FailWith);
   if (PagesInFeeder <= 0) throw TDeviceStatusError(SANE_STATUS_NO_DOCS);
   --PagesInFeeder;
-  remaining_ = static_cast<std::size_t>(Width) * static_cast<std::size_t>(Height);
+  const SANE_Parameters p = Parameters();
+  const int rows = RowsDelivered >= 0 ? RowsDelivered : Height;
+  const int channels = Format == SANE_FRAME_RGB ? 3 : 1;
+  frame_.assign(static_cast<std::size_t>(p.bytes_per_line) * static_cast<std::size_t>(rows), 0);
+  position_ = 0;
+  for (int y = 0; y < rows; ++y) {
+    std::uint8_t* row = frame_.data() + static_cast<std::size_t>(p.bytes_per_line) * static_cast<std::size_t>(y);
+    for (int x = 0; x < Width; ++x) {
+      for (int c = 0; c < channels; ++c) {
+        const int sample = SampleAt(x, y, c, Format);
+        const int index = x * channels + c;
+        if (Depth == 1) {
+          if ((x + y) % 2) row[index / 8] |= static_cast<std::uint8_t>(0x80 >> (index % 8));
+        } else if (Depth == 16) {
+          const auto wide = static_cast<std::uint16_t>(sample << 8 | 0x5A);
+          std::memcpy(row + 2 * index, &wide, 2);
+        } else {
+          row[index] = static_cast<std::uint8_t>(sample);
+        }
+      }
+    }
+  }
 }
 
 SANE_Parameters TFakeDevice::Parameters() {
+  const int channels = Format == SANE_FRAME_RGB ? 3 : 1;
   SANE_Parameters p{};
-  p.format = SANE_FRAME_GRAY;
+  p.format = Format;
   p.last_frame = SANE_TRUE;
-  p.bytes_per_line = Width;
+  p.depth = Depth;
   p.pixels_per_line = Width;
-  p.lines = Height;
-  p.depth = 8;
+  p.bytes_per_line = Depth == 1 ? (Width * channels + 7) / 8 : Width * channels * Depth / 8;
+  p.lines = HeightAnnounced ? Height : -1;
   return p;
 }
 
 std::optional<std::size_t> TFakeDevice::Read(std::uint8_t* buffer, std::size_t size) {
-  if (remaining_ == 0) return std::nullopt;
-  const std::size_t length = std::min(size, remaining_);
-  std::memset(buffer, 0xFF, length);
-  remaining_ -= length;
+  if (position_ >= frame_.size()) return std::nullopt;
+  const std::size_t length = std::min({size, ReadLimit, frame_.size() - position_});
+  std::memcpy(buffer, frame_.data() + position_, length);
+  position_ += length;
   return length;
 }
 

@@ -11,7 +11,8 @@ namespace quorvane::testing {
 
 // A device with whatever options a test gives it: for the option shapes the
 // test backend lacks (duplex sources, paper sensors, x/y resolution). Frames
-// are white grey pages of the configured size.
+// are generated from the frame settings below; their bytes come in reads of
+// at most ReadLimit bytes, so rows split between reads.
 class TFakeDevice : public TScanDevice {
  public:
   struct TOption {
@@ -35,7 +36,16 @@ class TFakeDevice : public TScanDevice {
   SANE_Status FailWith = SANE_STATUS_JAMMED;
   int Width = 16;
   int Height = 8;
+  SANE_Frame Format = SANE_FRAME_GRAY;
+  int Depth = 8;
+  bool HeightAnnounced = true;  // false: lines = -1, as hand scanners answer
+  int RowsDelivered = -1;       // fewer rows than announced: the frame ends early
+  std::size_t ReadLimit = 1 << 20;
   int Starts = 0;
+
+  // Sample c of pixel (x, y) as the device sends it: x, y and 128 for red,
+  // green and blue; a grey frame sends x + y, a 1-bit frame black where x + y is odd.
+  static int SampleAt(int x, int y, int c, SANE_Frame format);
 
   int OptionCount() override { return static_cast<int>(options_.size()); }
   TOptionDescriptor Option(int index) override { return At(index).Descriptor; }
@@ -45,13 +55,14 @@ class TFakeDevice : public TScanDevice {
   void Start() override;
   SANE_Parameters Parameters() override;
   std::optional<std::size_t> Read(std::uint8_t* buffer, std::size_t size) override;
-  void Cancel() override { remaining_ = 0; }
+  void Cancel() override { frame_.clear(); }
 
  private:
   int Add(TOptionDescriptor descriptor, TOptionValue value);
 
   std::vector<TOption> options_;
-  std::size_t remaining_ = 0;
+  std::vector<std::uint8_t> frame_;
+  std::size_t position_ = 0;
 };
 
 }  // namespace quorvane::testing
