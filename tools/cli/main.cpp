@@ -7,7 +7,6 @@
 #include <string_view>
 
 #include "commands.h"
-#include "scan/acquisition/sane/sane_config.h"
 
 namespace {
 
@@ -23,7 +22,6 @@ constexpr Command kCommands[] = {
      "save [--mode bw|grey|colour] [--dpi N] [--output-size auto|a4] [--tiff] [--raw] -o ZIEL BILD..."},
     {"scan", quorvane::cli::RunScanCommand,
      "scan --profile TITEL [--source folder:ORDNER|GER\u00c4T] [--name NAME] [--knr NUMMER] [--cancel]"},
-    {"scanners", quorvane::cli::RunScannersCommand, "scanners"},
 };
 
 int PrintUsage() {
@@ -40,7 +38,6 @@ int main(int argc, char* argv[]) {
   QCoreApplication app(argc, argv);
   QCoreApplication::setOrganizationName("Kestrow");
   QCoreApplication::setApplicationName("Quorvane");
-  quorvane::UseProjectSaneConfig();
   QStringList args = QCoreApplication::arguments();
   if (args.size() < 2) return PrintUsage();
   const QString name = args.at(1);
