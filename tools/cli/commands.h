@@ -7,4 +7,5 @@ namespace quorvane::cli {
 int RunProfilesCommand(const QStringList& args);
 int RunSaveCommand(const QStringList& args);
 int RunScanCommand(const QStringList& args);
+int RunScannersCommand(const QStringList& args);
 }  // namespace quorvane::cli

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "commands.h"
+#include "scan/acquisition/sane/sane_config.h"
 
 namespace {
 
@@ -22,6 +23,7 @@ constexpr Command kCommands[] = {
      "save [--mode bw|grey|colour] [--dpi N] [--output-size auto|a4] [--tiff] [--raw] -o ZIEL BILD..."},
     {"scan", quorvane::cli::RunScanCommand,
      "scan --profile TITEL [--source folder:ORDNER|GER\u00c4T] [--name NAME] [--knr NUMMER] [--cancel]"},
+    {"scanners", quorvane::cli::RunScannersCommand, "scanners"},
 };
 
 int PrintUsage() {
@@ -38,6 +40,7 @@ int main(int argc, char* argv[]) {
   QCoreApplication app(argc, argv);
   QCoreApplication::setOrganizationName("Kestrow");
   QCoreApplication::setApplicationName("Quorvane");
+  quorvane::UseProjectSaneConfig();
   QStringList args = QCoreApplication::arguments();
   if (args.size() < 2) return PrintUsage();
   const QString name = args.at(1);
