@@ -157,6 +157,20 @@ TEST(TiffLayout, BackupOfABlackWhitePageIsUncompressedBlackIsZero) {
     ASSERT_EQ(0, std::memcmp(bytes.data() + 24 + 26 * y, pages[0].Bitmap.Row(y), 26)) << "row " << y;
 }
 
+TEST(TiffLayout, Group4WithFillOrder2HasItsBitsReversed) {
+  std::vector<TPage> pages{MakeDocumentPage(517, 90, TPageKind::BlackWhite)};
+  pages[0].Params.TIFF_Compression = ioTIFF_G4FAX;
+  pages[0].Params.TIFF_FillOrder = 2;
+  const auto bytes = WriteTiff(pages);
+  const auto directories = ReadRawDirectories(bytes);
+  ASSERT_EQ(directories.size(), 1u);
+  EXPECT_EQ(directories[0].Find(266)->value, 2u);
+  const auto decoded = DecodeWithLibtiff(bytes);
+  ASSERT_EQ(decoded.size(), 1u);
+  for (int y = 0; y < 90; ++y)
+    for (int x = 0; x < 517; ++x) ASSERT_EQ(DecodedPixel(decoded[0], x, y), SourcePixel(pages[0].Bitmap, x, y));
+}
+
 TEST(TiffLayout, ZeroDpiIsWrittenAsZeroOverOne) {
   std::vector<TPage> pages{MakeDocumentPage(16, 16, TPageKind::BlackWhite, 0)};
   const auto bytes = WriteTiff(pages);
