@@ -7,7 +7,10 @@ namespace quorvane {
 namespace {
 
 QString DescriptionOf(const TSaneDeviceInfo& device) {
-  return QStringLiteral("%1 %2 (%3)").arg(device.Vendor, device.Model, device.Name);
+  // A device without vendor and model is shown by its name.
+  QString label = QStringLiteral("%1 %2").arg(device.Vendor, device.Model).trimmed();
+  if (label.isEmpty()) label = device.Name;
+  return QStringLiteral("%1 (%2)").arg(label, device.Name);
 }
 
 // Position of the "(" that opens the description's closing device name, or -1.

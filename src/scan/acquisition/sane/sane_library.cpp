@@ -31,8 +31,7 @@ std::vector<TSaneDeviceInfo> ListSaneDevices() {
   if (status != SANE_STATUS_GOOD) throw TDeviceStatusError(status);
   std::vector<TSaneDeviceInfo> result;
   for (const SANE_Device** device = devices; device && *device; ++device)
-    result.push_back({FromSane((*device)->name), FromSane((*device)->vendor), FromSane((*device)->model),
-                      FromSane((*device)->type)});
+    result.push_back({FromSane((*device)->name), FromSane((*device)->vendor), FromSane((*device)->model)});
   return result;
 }
 

@@ -10,7 +10,6 @@ struct TSaneDeviceInfo {
   QString Name;    // "test:0", what sane_open takes
   QString Vendor;
   QString Model;
-  QString Type;
 };
 
 // SANE is initialised once, on first use, and left when the program ends.
