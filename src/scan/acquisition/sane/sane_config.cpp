@@ -32,7 +32,10 @@ QString ShippedSaneConfigDir() {
 void UseProjectSaneConfig() {
   if (qEnvironmentVariableIsSet("SANE_CONFIG_DIR")) return;
   const QString shipped = ShippedSaneConfigDir();
-  const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+  // The user's runtime folder; without one (no login session) the cache folder,
+  // which is just as private and does not make Qt warn.
+  QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+  if (runtime.isEmpty()) runtime = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
   if (shipped.isEmpty() || runtime.isEmpty()) return;
   const QString merged = runtime + QStringLiteral("/quorvane-sane.d");
   QDir(merged + QStringLiteral("/dll.d")).removeRecursively();

@@ -11,7 +11,7 @@ QString ShippedSaneConfigDir();
 
 // Puts the shipped configuration in front of the system's, before SANE starts.
 // SANE reads only the first "dll.d" folder it finds, so the system's entries
-// are copied next to ours into a folder of the user's runtime directory.
+// are copied next to ours into a folder of the user's runtime (or cache) directory.
 // A SANE_CONFIG_DIR set by the caller is left alone.
 void UseProjectSaneConfig();
 
