@@ -4,12 +4,11 @@
 #include <random>
 #include <stdexcept>
 
+#include "writers/pdf/pdf_text.h"
+
 namespace quorvane {
 
 namespace {
-
-// Ten digits per cross-reference offset: enough for documents up to 9.3 GiB.
-constexpr std::uint64_t kLargestXrefOffset = 9'999'999'999ULL;
 
 std::string CreationDateText(std::time_t when) {
   if (when == 0) when = std::time(nullptr);
@@ -33,12 +32,6 @@ std::string NewDocumentId() {
   return id;
 }
 
-std::string XrefOffset(std::uint64_t offset) {
-  if (offset > kLargestXrefOffset) throw std::length_error("PDF document too large for its cross-reference table");
-  char text[16];
-  std::snprintf(text, sizeof text, "%010llu", static_cast<unsigned long long>(offset));
-  return text;
-}
 
 }  // namespace
 
@@ -157,7 +150,7 @@ void TPDFBuilder::WriteXrefAndTrailer(CountingSink& out) {
   const std::string size = std::to_string(indirectObjects.size() + 1);
   out.Write("xref\n0 " + size + "\n");
   out.Write("0000000000 65535 f \n");
-  for (const TPDFObject* object : indirectObjects) out.Write(XrefOffset(object->Position) + " 00000 n \n");
+  for (const TPDFObject* object : indirectObjects) out.Write(FormatXrefEntry(object->Position));
   const std::string id = "<" + NewDocumentId() + ">";
   out.Write("trailer\n<< /Size " + size + "\n/Root 1 0 R\n/Info " + std::to_string(info.Index) +
             " 0 R\n/ID [" + id + " " + id + "]>>\n");

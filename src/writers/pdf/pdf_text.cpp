@@ -57,4 +57,11 @@ std::string FormatPDFName(std::string_view name) {
   return out;
 }
 
+std::string FormatXrefEntry(std::uint64_t offset) {
+  constexpr std::uint64_t kLargest = 9'999'999'999ULL;
+  if (offset > kLargest) throw std::length_error("PDF document too large for its cross-reference table");
+  std::string digits = std::to_string(offset);
+  return std::string(10 - digits.size(), '0') + digits + " 00000 n \n";
+}
+
 }  // namespace quorvane

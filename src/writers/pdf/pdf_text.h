@@ -18,4 +18,9 @@ std::string FormatPDFString(std::string_view text);
 // Name with its slash; bytes outside "!".."~" become #XX: "/My#20Name".
 std::string FormatPDFName(std::string_view name);
 
+// A cross-reference entry of an object in use, exactly 20 bytes:
+// "0000012345 00000 n \n". Offsets are 64-bit, so documents past 2 GiB stay
+// valid; ten digits reach 9.3 GiB, beyond that it throws std::length_error.
+std::string FormatXrefEntry(std::uint64_t offset);
+
 }  // namespace quorvane

@@ -94,6 +94,18 @@ TEST(PDFText, StringsEscapeParenthesesBackslashAndControls) {
   }
 }
 
+TEST(PDFText, CrossReferenceEntriesAreTwentyBytesAlsoPastTwoGiB) {
+  const struct {
+    std::uint64_t offset;
+    const char* entry;
+  } cases[] = {{0, "0000000000 00000 n \n"},
+               {15, "0000000015 00000 n \n"},
+               {2'147'483'648ULL, "2147483648 00000 n \n"},  // past a 32-bit signed offset
+               {9'999'999'999ULL, "9999999999 00000 n \n"}};
+  for (const auto& c : cases) EXPECT_EQ(FormatXrefEntry(c.offset), c.entry);
+  EXPECT_THROW(FormatXrefEntry(10'000'000'000ULL), std::length_error);
+}
+
 TEST(PDFObjects, SimpleKinds) {
   TPDFRefObject ref(5);
   TPDFIntegerObject negative(-42);
