@@ -7,16 +7,12 @@ namespace quorvane {
 
 int PixelsToPoints(int pixels, int dpi) {
   if (dpi <= 0) throw std::invalid_argument("resolution must be greater than 0");
+  if (pixels < 0) return -PixelsToPoints(-pixels, dpi);
   const std::int64_t scaled = std::int64_t{pixels} * 72;
-  std::int64_t quotient = scaled / dpi;
-  std::int64_t twiceRest = 2 * (scaled % dpi);
-  if (twiceRest < 0) {  // negative sizes round the same way, mirrored
-    twiceRest = -twiceRest;
-    if (twiceRest > dpi || (twiceRest == dpi && quotient % 2 != 0)) --quotient;
-    return static_cast<int>(quotient);
-  }
-  if (twiceRest > dpi || (twiceRest == dpi && quotient % 2 != 0)) ++quotient;
-  return static_cast<int>(quotient);
+  std::int64_t points = scaled / dpi;
+  const std::int64_t twiceRest = 2 * (scaled % dpi);
+  if (twiceRest > dpi || (twiceRest == dpi && points % 2 != 0)) ++points;
+  return static_cast<int>(points);
 }
 
 }  // namespace quorvane

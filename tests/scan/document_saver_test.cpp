@@ -47,7 +47,8 @@ TEST(PixelsToPoints, RoundsToNearestAndHalvesToEven) {
     int pixels, dpi, points;
   };
   const Case cases[] = {{2480, 300, 595}, {3508, 300, 842}, {2480, 150, 1190}, {3508, 150, 1684},
-                        {1, 48, 2},       {5, 144, 2},      {7, 144, 4},       {0, 300, 0}};
+                        {1, 48, 2},       {5, 144, 2},      {7, 144, 4},       {0, 300, 0},
+                        {-5, 144, -2}};
   for (const Case& c : cases) EXPECT_EQ(PixelsToPoints(c.pixels, c.dpi), c.points) << c.pixels << " / " << c.dpi;
 }
 
