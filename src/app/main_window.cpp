@@ -147,6 +147,7 @@ void TMainFm::FormCloseQuery(QCloseEvent* event) {
     return;
   }
   SetLastScanner(scannerList_.CurrentText());
+  updateCheck_->Abort();
   event->accept();
 }
 

@@ -62,7 +62,9 @@ bool TUpdateCheck::FetchUpdateFile(const QString& localFile) {
     }
   });
   // The window goes on while the server answers.
+  pending_ = reply.get();
   while (!reply->isFinished()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+  pending_ = nullptr;
   reply->disconnect(this);
   if (oversized || reply->error() != QNetworkReply::NoError) return false;
   body += reply->readAll();
@@ -74,6 +76,10 @@ bool TUpdateCheck::FetchUpdateFile(const QString& localFile) {
   file.close();
   if (!written) file.remove();
   return written;
+}
+
+void TUpdateCheck::Abort() {
+  if (pending_) pending_->abort();
 }
 
 QString ReadUpdateServerUrl() {

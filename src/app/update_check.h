@@ -4,6 +4,7 @@
 #include <QString>
 
 class QNetworkAccessManager;
+class QNetworkReply;
 
 namespace quorvane {
 
@@ -27,6 +28,8 @@ class TUpdateCheck : public QObject {
 
   void CheckForUpdate();
   bool NewUpdateExist() const { return newUpdateExist_; }
+  // Ends a check that waits for the server (the window is closing).
+  void Abort();
 
  private:
   // The response body, written to the temporary "Quorvane.ini"; false when the
@@ -35,6 +38,7 @@ class TUpdateCheck : public QObject {
 
   QString serverUrl_;
   QNetworkAccessManager* httpClient_;
+  QNetworkReply* pending_ = nullptr;
   bool newUpdateExist_ = false;
 };
 

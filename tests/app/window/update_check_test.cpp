@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QElapsedTimer>
+#include <QTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QTcpServer>
@@ -83,7 +85,8 @@ TEST_P(UpdateCheckAnswer, SetsTheFlagOnlyFromAReadableUpdateFile) {
   EXPECT_FALSE(QFileInfo::exists(LocalUpdateFile())) << "the temporary update file stays behind";
 }
 
-const QByteArray kOversized = UpdateFile("37001") + QByteArray(kUpdateResponseLimit, ';');
+const QByteArray kAtTheLimit = UpdateFile("37001") + QByteArray(kUpdateResponseLimit - UpdateFile("37001").size(), ';');
+const QByteArray kOversized = kAtTheLimit + ';';
 
 INSTANTIATE_TEST_SUITE_P(
     Answers, UpdateCheckAnswer,
@@ -93,6 +96,7 @@ INSTANTIATE_TEST_SUITE_P(
                       CheckCase{"BuildNotANumber", false, 200, UpdateFile("neu"), false},
                       CheckCase{"ErrorStatusKeepsFalse", false, 404, UpdateFile("37001"), false},
                       CheckCase{"ErrorStatusKeepsAnEarlierFind", true, 500, UpdateFile("1"), true},
+                      CheckCase{"BodyAtTheLimitIsRead", false, 200, kAtTheLimit, true},
                       CheckCase{"BodyOverTheLimitIsRefused", false, 200, kOversized, false}),
     [](const ::testing::TestParamInfo<CheckCase>& param) { return std::string(param.param.name); });
 
@@ -118,6 +122,18 @@ TEST(UpdateCheck, EndsSilentlyWithoutServerOrConnection) {
   TUpdateCheck unreachable(QStringLiteral("http://127.0.0.1:%1").arg(port));
   unreachable.CheckForUpdate();
   EXPECT_FALSE(unreachable.NewUpdateExist());
+}
+
+TEST(UpdateCheck, AbortEndsTheWaitForASilentServer) {
+  QTcpServer silent;  // takes the connection and never answers
+  ASSERT_TRUE(silent.listen(QHostAddress::LocalHost));
+  TUpdateCheck updateCheck(QStringLiteral("http://127.0.0.1:%1").arg(silent.serverPort()));
+  QTimer::singleShot(100, [&updateCheck] { updateCheck.Abort(); });
+  QElapsedTimer waited;
+  waited.start();
+  updateCheck.CheckForUpdate();
+  EXPECT_LT(waited.elapsed(), 5000);
+  EXPECT_FALSE(updateCheck.NewUpdateExist());
 }
 
 TEST(UpdateCheck, TakesTheServerFromVantelIni) {
