@@ -8,6 +8,7 @@
 #include "app/main_window.h"
 #include "app/message_boxes.h"
 #include "profiles/data_module.h"
+#include "profiles/widgets/gear_picture.h"
 #include "scan/acquisition/sane/sane_config.h"
 #include "scan/widgets/file_name_dlg.h"
 
@@ -17,7 +18,9 @@ int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Quorvane"));
   QApplication::setDesktopFileName(QStringLiteral("quorvane"));
-  QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("quorvane")));
+  // The installed icon; run from the build tree, the settings tile's gear.
+  QApplication::setWindowIcon(
+      QIcon::fromTheme(QStringLiteral("quorvane"), QIcon(GearPicture(64, QColor(0x2d, 0x7d, 0x9a)))));
 
   TDM DM;
   try {
