@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "writers/common/page_memory.h"
+
 namespace quorvane {
 
 // Pixel formats of scanned pages.
@@ -63,7 +65,7 @@ class TPageBitmap {
   int height_ = 0;
   TPagePixelFormat format_ = pf24RGB;
   std::size_t stride_ = 0;
-  std::vector<std::uint8_t> pixels_;
+  std::vector<std::uint8_t, TPageMemoryAllocator<std::uint8_t>> pixels_;
   std::vector<std::uint8_t> alpha_;
 };
 
