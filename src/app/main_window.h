@@ -40,6 +40,8 @@ class TMainFm : public QMainWindow, public TScanJobUi {
   // Reads the backup settings and checks the barcode reader; false when the
   // program cannot work and has to end (the user has been told).
   bool FormCreate();
+  // The first show runs FormShow.
+  void setVisible(bool visible) override;
   // The dialog behind AskFileNameDialog, created after the window.
   void SetFileNameDlg(TFileNameDlg* dialog) { fileNameDlg_ = dialog; }
 
@@ -71,9 +73,6 @@ class TMainFm : public QMainWindow, public TScanJobUi {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
-
- public:
-  void setVisible(bool visible) override;
 
  private:
   void FormShow();
