@@ -63,7 +63,14 @@ TJobOutcome TScanJob::RunJob() {
     const QString text = QStringLiteral("Erkenne Leerseiten...");
     ui_.ShowStatus(text);
     WriteLogMsg(text);
-    RemoveBlankPages(pages_, dm_.MemDataRBPToleranz.AsInteger() / 1000.0);
+    ui_.SuspendPainting();
+    try {
+      RemoveBlankPages(pages_, dm_.MemDataRBPToleranz.AsInteger() / 1000.0);
+    } catch (...) {
+      ui_.ResumePainting();
+      throw;
+    }
+    ui_.ResumePainting();
     ui_.PageListChanged();
   }
 

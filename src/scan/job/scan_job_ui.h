@@ -31,6 +31,9 @@ class TScanJobUi {
 
   // Pages were added, deleted or the selection moved; a view repaints.
   virtual void PageListChanged() {}
+  // Around steps that change many pages at once; nothing to do without a view.
+  virtual void SuspendPainting() {}
+  virtual void ResumePainting() {}
   // The job has ended on any path; the window returns to the tile board.
   virtual void JobClosed() {}
 };
