@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTableView>
 #include <QTest>
 
@@ -187,6 +188,21 @@ TEST_F(MainWindowTest, CloseFromTheEditorPostsTheEditAndStoresTheScannerChoice) 
   EXPECT_TRUE(Log().contains(QStringLiteral("] Modified - Akten\n")));
   EXPECT_EQ(ReadRegString(QStringLiteral("Software\\Kestrow\\Quorvane\\Scanner"), QStringLiteral("LastScanner")),
             window_->ProfileEditor().ScannerComboBox()->currentText());
+}
+
+TEST_F(MainWindowTest, SettingsOfTheChosenScannerGoIntoTheProfile) {
+  Start({{QStringLiteral("Akten"), QVariant()}});
+  QTest::mouseClick(&window_->SettingsTile(), Qt::LeftButton);
+  QComboBox* scanners = window_->ProfileEditor().ScannerComboBox();
+  ASSERT_GT(scanners->count(), 1) << "SANE lists no test scanner";
+  EXPECT_EQ(scanners->itemText(0), QStringLiteral("Scanner Auswahl"));
+  scanners->setCurrentIndex(1);
+  emit scanners->activated(1);
+  AnswerNextBox(QStringLiteral("OK"));  // the scanner's options
+  AnswerNextBox(QStringLiteral("Ja"));  // "Möchten Sie die Scanner Einstellungen übernehmen?"
+  QTest::mouseClick(window_->ProfileEditor().findChild<QPushButton*>(QStringLiteral("cxButton2")), Qt::LeftButton);
+  EXPECT_FALSE(dm_->MemData.Value(pfSettings).toByteArray().isEmpty());
+  EXPECT_FALSE(dm_->MemData.Modified());
 }
 
 TEST_F(MainWindowTest, TheActionBarCloseEndsTheWindow) {
