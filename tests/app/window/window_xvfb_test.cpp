@@ -9,6 +9,7 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QListView>
 #include <QProcess>
 #include <QTest>
 #include <QTimer>
@@ -85,6 +86,11 @@ TEST(WindowInXvfb, TileClickScansTheStackAndSavesTheNamedPdf) {
     }
     QTest::qWait(200);  // the thumbnails paint
     SaveScreenshot(window, QStringLiteral("scan-view"));
+    // The view has followed the stack to its newest page.
+    const QAbstractItemModel* thumbnails = window.ScanView().PageView()->model();
+    EXPECT_GE(thumbnails->rowCount(), 2);
+    const QRect newest = window.ScanView().PageView()->visualRect(thumbnails->index(thumbnails->rowCount() - 1, 0));
+    EXPECT_TRUE(window.ScanView().PageView()->viewport()->rect().intersects(newest));
     SaveScreenshot(dialog, QStringLiteral("file-name-dialog"));
     EXPECT_EQ(QApplication::focusWidget(), dialog.KnrTextEdit());
     // While the job runs, neither closing the window nor going back leaves the scan view.
@@ -107,6 +113,7 @@ TEST(WindowInXvfb, TileClickScansTheStackAndSavesTheNamedPdf) {
   ASSERT_TRUE(WaitFor([&] { return answered && !window.TileBoard().ActiveDetailTile(); }, 60000))
       << "status: " << window.ScanView().StatusText().toStdString();
   EXPECT_EQ(window.ScanView().StatusText(), QStringLiteral("Das Dokument wurde gespeichert."));
+  EXPECT_EQ(window.ScanView().PageView()->model()->rowCount(), 0) << "the pages of a saved job are gone";
 
   const QString pdf = output + QStringLiteral("/ARC-4711-Lieferschein.pdf");
   ASSERT_TRUE(QFileInfo::exists(pdf)) << QDir(output).entryList().join(u' ').toStdString();
