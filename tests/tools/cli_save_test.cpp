@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include "libtiff_oracle.h"
@@ -67,6 +68,32 @@ TEST_F(CliSaveTest, TiffDocumentInTheImagesOwnKinds) {
   EXPECT_EQ(pages[1].compression, 5);
   EXPECT_EQ(pages[1].samplesPerPixel, 3);
   EXPECT_EQ(pages[1].rows[1][3 * 2], 20 * 7);
+}
+
+// Runs a poppler or qpdf tool and returns its standard output.
+QString RunTool(const QString& program, const QStringList& args, int* exitCode = nullptr) {
+  QProcess process;
+  process.start(program, args);
+  EXPECT_TRUE(process.waitForFinished(30000)) << program.toStdString();
+  if (exitCode) *exitCode = process.exitCode();
+  return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+TEST_F(CliSaveTest, PdfDocumentCarriesTitleCreatorAndCodings) {
+  const CliResult result = Save({"-o", Path("Akte.pdf"), "sheet.pbm", "photo.ppm"});
+  ASSERT_EQ(result.exitCode, 0) << result.err.toStdString();
+  EXPECT_EQ(result.out, Path("Akte.pdf"));
+
+  int qpdfStatus = -1;
+  RunTool("qpdf", {"--check", Path("Akte.pdf")}, &qpdfStatus);
+  EXPECT_EQ(qpdfStatus, 0);
+  const QString info = RunTool("pdfinfo", {Path("Akte.pdf")});
+  EXPECT_TRUE(info.contains(QRegularExpression("Title:\\s+Akte.pdf\\n"))) << info.toStdString();
+  EXPECT_TRUE(info.contains(QRegularExpression("Creator:\\s+Kestrow's Quorvane 3\\n"))) << info.toStdString();
+  EXPECT_TRUE(info.contains(QRegularExpression("Pages:\\s+2\\n"))) << info.toStdString();
+  const QString images = RunTool("pdfimages", {"-list", Path("Akte.pdf")});
+  EXPECT_TRUE(images.contains(" ccitt ")) << images.toStdString();
+  EXPECT_TRUE(images.contains(" jpeg ")) << images.toStdString();
 }
 
 TEST_F(CliSaveTest, ModeOverridesTheImageKind) {
