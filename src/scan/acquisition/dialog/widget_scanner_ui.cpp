@@ -1,26 +1,13 @@
 #include "scan/acquisition/dialog/widget_scanner_ui.h"
 
-#include <QApplication>
-#include <QMessageBox>
-#include <QPushButton>
-
+#include "app/message_boxes.h"
 #include "scan/acquisition/dialog/scanner_options_dialog.h"
 
 namespace quorvane {
 
-void TWidgetScannerUi::ShowMessage(const QString& text) {
-  QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), text, QMessageBox::Ok, parent_);
-  box.button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
-  box.exec();
-}
+void TWidgetScannerUi::ShowMessage(const QString& text) { ShowMessageBox(parent_, text); }
 
-bool TWidgetScannerUi::Confirm(const QString& question) {
-  QMessageBox box(QMessageBox::Question, QApplication::applicationName(), question,
-                  QMessageBox::Yes | QMessageBox::No, parent_);
-  box.button(QMessageBox::Yes)->setText(QStringLiteral("Ja"));
-  box.button(QMessageBox::No)->setText(QStringLiteral("Nein"));
-  return box.exec() == QMessageBox::Yes;
-}
+bool TWidgetScannerUi::Confirm(const QString& question) { return AskYesNo(parent_, question); }
 
 bool TWidgetScannerUi::EditScannerOptions(TDeviceOptions& options) {
   TScannerOptionsDialog dialog(options, parent_);
