@@ -24,7 +24,7 @@ QString DataFolderPath() {
   if (!qEnvironmentVariableIsEmpty("QUORVANE_HOME")) {
     return qEnvironmentVariable("QUORVANE_HOME");
   }
-  // The base directory specification ignores relative values.
+  // XDG folders given as relative paths are ignored, as freedesktop.org asks.
   const QString xdgDataHome = qEnvironmentVariable("XDG_DATA_HOME");
   const QString dataHome =
       QDir::isAbsolutePath(xdgDataHome) ? xdgDataHome : QDir::homePath() + QStringLiteral("/.local/share");

@@ -10,6 +10,7 @@
 #include "profiles/profile_file_error.h"
 #include "scan/acquisition/acquisition_source.h"
 #include "scan/acquisition/image_folder_source.h"
+#include "scan/acquisition/scanner_list.h"
 #include "scan/acquisition/scanner_sources.h"
 #include "scan/job/scan_job.h"
 #include "scan/page_list.h"
@@ -86,12 +87,12 @@ class TCommandLineUi : public TScanJobUi {
   int dialogs_ = 0;
 };
 
-std::unique_ptr<TAcquisitionSource> OpenSource(const QString& spec) {
+std::unique_ptr<TAcquisitionSource> OpenSource(const QString& source) {
   const QString folderPrefix = QStringLiteral("folder:");
-  if (spec.startsWith(folderPrefix)) return std::make_unique<TImageFolderSource>(spec.mid(folderPrefix.size()));
+  if (source.startsWith(folderPrefix)) return std::make_unique<TImageFolderSource>(source.mid(folderPrefix.size()));
   // Without a source the remembered scanner, as the window would choose it.
-  const QString name = spec.isEmpty() ? ReadRegString(QStringLiteral("Scanner"), QStringLiteral("LastScanner")) : spec;
-  if (name.isEmpty()) {
+  const QString name = source.isEmpty() ? ReadRegString(QStringLiteral("Scanner"), QStringLiteral("LastScanner")) : source;
+  if (name.isEmpty() || name == TScannerList::kPlaceholder) {
     const QStringList scanners = ListScannerDescriptions();
     if (scanners.isEmpty()) throw TAcquisitionError(TAcquisitionErrorKind::DeviceError, QStringLiteral("Kein Scanner gefunden."));
     return OpenScanner(scanners.first());
