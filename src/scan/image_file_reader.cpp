@@ -6,6 +6,8 @@
 #include <stdexcept>
 
 #include "scan/image_resolution_probe.h"
+#include "writers/common/luminance.h"
+#include "writers/common/pixel_rows.h"
 
 namespace quorvane {
 
@@ -21,11 +23,6 @@ int Dpi(int dotsPerMeter) {
   if (dotsPerMeter <= 0) return kImageFileDefaultDpi;
   return qRound(dotsPerMeter * 0.0254);
 }
-
-int Luminance(int r, int g, int b) { return (r * 21 + g * 71 + b * 8) / 100; }
-
-// Straight alpha over white paper.
-int OverWhite(int value, int alpha) { return (value * alpha + 255 * (255 - alpha) + 127) / 255; }
 
 TPage Convert(const QImage& source, TColourMode mode) {
   const QImage image = source.convertToFormat(QImage::Format_ARGB32);
@@ -43,7 +40,7 @@ TPage Convert(const QImage& source, TColourMode mode) {
       const int b = OverWhite(qBlue(line[x]), alpha);
       switch (mode) {
         case TColourMode::BlackWhite:
-          page.Bitmap.SetWhite(x, y, Luminance(r, g, b) >= kBlackWhiteThreshold);
+          page.Bitmap.SetWhite(x, y, IsWhiteLuminance(r, g, b));
           break;
         case TColourMode::Grey:
           out[3 * x] = out[3 * x + 1] = out[3 * x + 2] = static_cast<std::uint8_t>(Luminance(r, g, b));

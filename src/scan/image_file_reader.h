@@ -14,9 +14,6 @@ enum class TColourMode { BlackWhite, Grey, Colour };
 // Resolution of a page read from a file that records none.
 constexpr int kImageFileDefaultDpi = 300;
 
-// A luminance below this is black in black-and-white mode.
-constexpr int kBlackWhiteThreshold = 124;
-
 // Reads a PNG, JPEG, TIFF, BMP or PBM/PGM/PPM file (the first image of it)
 // into a page as a scanner would deliver it in the mode: black and white as a
 // 1-bit image (1/1), grey as a 24-bit image with equal samples (8/1), colour

@@ -4,18 +4,16 @@
 #include <cstdint>
 #include <cstring>
 
+#include "writers/common/luminance.h"
+
 namespace quorvane {
 
 namespace {
 
-// luminance >= 124  <=>  R*21 + G*71 + B*8 >= 12400, so the division is not needed.
-constexpr unsigned kWhiteWeightedSum = 124 * 100;
-
 std::int64_t CountWhiteRGBRow(const std::uint8_t* bgr, int width) {
   std::int64_t white = 0;
   for (int x = 0; x < width; ++x, bgr += 3) {
-    const unsigned sum = bgr[0] * 8u + bgr[1] * 71u + bgr[2] * 21u;
-    white += sum >= kWhiteWeightedSum;
+    white += IsWhiteLuminance(bgr[2], bgr[1], bgr[0]);
   }
   return white;
 }

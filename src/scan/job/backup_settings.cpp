@@ -1,16 +1,18 @@
 #include "scan/job/backup_settings.h"
 
-#include <QFileInfo>
-#include <QSettings>
+#include <QFile>
+
+#include "app/ini_text.h"
 
 namespace quorvane {
 
 TBackupSettings ReadBackupSettings(const QString& iniPath) {
   TBackupSettings settings;
-  if (!QFileInfo(iniPath).isFile()) return settings;
-  const QSettings ini(iniPath, QSettings::IniFormat);
-  settings.BackupTifPath = ini.value(QStringLiteral("BACKUP/Path")).toString();
-  const QString doBackup = ini.value(QStringLiteral("BACKUP/DoBackup")).toString().trimmed();
+  QFile file(iniPath);
+  if (!file.open(QIODevice::ReadOnly)) return settings;
+  const QString text = QString::fromUtf8(file.readAll());
+  settings.BackupTifPath = ReadIniString(text, QStringLiteral("BACKUP"), QStringLiteral("Path"));
+  const QString doBackup = ReadIniString(text, QStringLiteral("BACKUP"), QStringLiteral("DoBackup"));
   // An INI boolean is a number, non-zero for true; "true" written by hand counts too.
   bool isNumber = false;
   const int number = doBackup.toInt(&isNumber);

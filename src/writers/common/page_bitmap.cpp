@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "writers/common/pixel_rows.h"
+
 namespace quorvane {
 
 std::size_t PaddedRowStride(int width, int bitsPerPixel) {
@@ -37,14 +39,7 @@ void TPageBitmap::RemoveAlpha() {
 TPageBitmap TPageBitmap::ToRGB24() const {
   if (format_ == pf24RGB) return *this;
   TPageBitmap copy(width_, height_, pf24RGB);
-  for (int y = 0; y < height_; ++y) {
-    const std::uint8_t* src = Row(y);
-    std::uint8_t* dst = copy.Row(y);
-    for (int x = 0; x < width_; ++x) {
-      const std::uint8_t v = (src[x >> 3] & (0x80 >> (x & 7))) ? 255 : 0;
-      std::fill_n(dst + 3 * x, 3, v);
-    }
-  }
+  for (int y = 0; y < height_; ++y) SpreadBitRow(Row(y), width_, 3, copy.Row(y));
   copy.alpha_ = alpha_;
   return copy;
 }

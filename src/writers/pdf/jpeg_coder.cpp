@@ -11,6 +11,8 @@
 #include <jpeglib.h>
 #include <jerror.h>
 
+#include "writers/common/pixel_rows.h"
+
 namespace quorvane {
 
 namespace {
@@ -70,23 +72,16 @@ void RowToRGB(const TPageBitmap& bitmap, int y, JSAMPLE* rgb) {
   const std::uint8_t* row = bitmap.Row(y);
   const int width = bitmap.Width();
   if (bitmap.PixelFormat() == pf1Bit) {
-    for (int x = 0; x < width; ++x) {
-      const JSAMPLE v = (row[x >> 3] & (0x80 >> (x & 7))) ? 255 : 0;
-      rgb[3 * x] = rgb[3 * x + 1] = rgb[3 * x + 2] = v;
-    }
+    SpreadBitRow(row, width, 3, rgb);
     return;
   }
-  for (int x = 0; x < width; ++x) {
-    rgb[3 * x] = row[3 * x + 2];
-    rgb[3 * x + 1] = row[3 * x + 1];
-    rgb[3 * x + 2] = row[3 * x];
-  }
+  BgrToRgbRow(row, width, rgb);
   if (!bitmap.HasAlpha()) return;
   const std::uint8_t* alpha = bitmap.AlphaRow(y);
   for (int x = 0; x < width; ++x) {
     for (int c = 0; c < 3; ++c) {
       JSAMPLE& v = rgb[3 * x + c];
-      v = static_cast<JSAMPLE>((v * alpha[x] + 255 * (255 - alpha[x]) + 127) / 255);
+      v = OverWhite(v, alpha[x]);
     }
   }
 }

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "writers/codecs/fax_encoder.h"
+#include "writers/common/pixel_rows.h"
 #include "writers/codecs/lzw_encoder.h"
 #include "writers/pdf/jpeg_coder.h"
 #include "writers/pdf/run_length_encoder.h"
@@ -22,16 +23,6 @@ void CopyRows(const TPageBitmap& bitmap, std::vector<std::uint8_t>& out) {
   out.resize(rowBytes * static_cast<std::size_t>(bitmap.Height()));
   for (int y = 0; y < bitmap.Height(); ++y)
     std::memcpy(out.data() + rowBytes * static_cast<std::size_t>(y), bitmap.Row(y), rowBytes);
-}
-
-// Stored blue, green, red to red, green, blue.
-void RowToRGB(const TPageBitmap& bitmap, int y, std::uint8_t* rgb) {
-  const std::uint8_t* bgr = bitmap.Row(y);
-  for (int x = 0; x < 3 * bitmap.Width(); x += 3) {
-    rgb[x] = bgr[x + 2];
-    rgb[x + 1] = bgr[x + 1];
-    rgb[x + 2] = bgr[x];
-  }
 }
 
 void CodeFax(const TPageBitmap& bitmap, codecs::FaxScheme scheme, TPDFStreamObject& image) {
@@ -107,11 +98,11 @@ std::unique_ptr<TPDFStreamObject> CodeColourImage(const TPageBitmap& bitmap, con
   }
   // Only 24-bit pages take these codings.
   if (params.PDF_Compression == ioPDF_LZW) {
-    CodeLzw(bitmap, rowBytes, [&](int y, std::uint8_t* buffer) { RowToRGB(bitmap, y, buffer); return buffer; }, *image);
+    CodeLzw(bitmap, rowBytes, [&](int y, std::uint8_t* buffer) { BgrToRgbRow(bitmap.Row(y), bitmap.Width(), buffer); return buffer; }, *image);
   } else {
     image->databuf.resize(rowBytes * static_cast<std::size_t>(bitmap.Height()));
     for (int y = 0; y < bitmap.Height(); ++y)
-      RowToRGB(bitmap, y, image->databuf.data() + rowBytes * static_cast<std::size_t>(y));
+      BgrToRgbRow(bitmap.Row(y), bitmap.Width(), image->databuf.data() + rowBytes * static_cast<std::size_t>(y));
   }
   SetSampleLayout(*image, "DeviceRGB", 8);
   return image;

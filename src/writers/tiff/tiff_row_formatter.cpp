@@ -1,6 +1,6 @@
 #include "tiff_row_formatter.h"
 
-#include <algorithm>
+#include "writers/common/pixel_rows.h"
 
 namespace quorvane {
 
@@ -31,37 +31,19 @@ const std::uint8_t* TTIFFRowFormatter::Row(int y) {
     case TTIFFOutputKind::Grey:
     case TTIFFOutputKind::Palette:
       if (image_.PixelFormat() == pf1Bit)
-        Spread1Bit(source, samples);
+        SpreadBitRow(source, image_.Width(), samples, row_.data());
       else
         context_.qt->MapRow(source, image_.Width(), row_.data());
       break;
     case TTIFFOutputKind::Rgb:
       if (image_.PixelFormat() == pf1Bit)
-        Spread1Bit(source, samples);
+        SpreadBitRow(source, image_.Width(), samples, row_.data());
       else
-        ToRGB(source);
+        BgrToRgbRow(source, image_.Width(), row_.data());
       if (context_.Predictor == 2) Difference();
       break;
   }
   return row_.data();
-}
-
-// Black and white become 0 and 255 in every sample.
-void TTIFFRowFormatter::Spread1Bit(const std::uint8_t* bits, int samples) {
-  std::uint8_t* out = row_.data();
-  for (int x = 0; x < image_.Width(); ++x) {
-    const std::uint8_t value = (bits[x >> 3] & (0x80 >> (x & 7))) ? 255 : 0;
-    out = std::fill_n(out, samples, value);
-  }
-}
-
-void TTIFFRowFormatter::ToRGB(const std::uint8_t* bgr) {
-  std::uint8_t* out = row_.data();
-  for (int x = 0; x < image_.Width(); ++x, bgr += 3, out += 3) {
-    out[0] = bgr[2];
-    out[1] = bgr[1];
-    out[2] = bgr[0];
-  }
 }
 
 // From the right end to the second pixel: sample minus the same sample of the pixel to its left.

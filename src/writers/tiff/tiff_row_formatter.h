@@ -22,8 +22,6 @@ class TTIFFRowFormatter {
   const std::uint8_t* Row(int y);
 
  private:
-  void Spread1Bit(const std::uint8_t* bits, int samples);
-  void ToRGB(const std::uint8_t* bgr);
   void Difference();
 
   const TPageBitmap& image_;
